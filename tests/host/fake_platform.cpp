@@ -1,0 +1,100 @@
+#include "fake_platform.h"
+
+#include <string.h>
+
+#include <algorithm>
+
+#include "settings/binding_table.h"
+
+FakePlatform g_fake;
+
+static HANDLE const FAKE_FILE = (HANDLE)0x5e771;
+
+void ResetFakePlatform()
+{
+    g_fake = FakePlatform();
+    memset(&g_bindings, 0, sizeof g_bindings);
+}
+
+int PlatformOpenFile(const wchar_t *name, HANDLE *file)
+{
+    g_fake.calls.push_back("open");
+    g_fake.openedNames.push_back(name);
+    if (!g_fake.fileExists)
+        return 1;
+    ++g_fake.openFiles;
+    *file = FAKE_FILE;
+    return 0;
+}
+
+int PlatformReadFile(HANDLE file, char *buffer, int byteCount)
+{
+    g_fake.calls.push_back("read");
+    if (file != FAKE_FILE || g_fake.readCount++ == g_fake.failReadNumber)
+        return 0;
+    size_t left = g_fake.fileContents.size() - g_fake.readOffset;
+    size_t count = std::min(left, (size_t)std::min(byteCount, g_fake.readSize));
+    memcpy(buffer, g_fake.fileContents.data() + g_fake.readOffset, count);
+    g_fake.readOffset += count;
+    return (int)count;
+}
+
+void PlatformCloseFile(HANDLE file)
+{
+    g_fake.calls.push_back("close");
+    if (file == FAKE_FILE)
+        --g_fake.openFiles;
+}
+
+void PlatformRegisterHotkey(HWND window, int id, unsigned modifiers, int keyCode)
+{
+    g_fake.calls.push_back("register");
+    g_fake.registered.push_back({window, id, modifiers, keyCode});
+}
+
+void PlatformUnregisterHotkey(HWND window, int id)
+{
+    g_fake.calls.push_back("unregister");
+    g_fake.unregistered.push_back({window, id, 0, 0});
+}
+
+// Bytes widen one to one, as Latin-1 would, so tests can predict the text;
+// the real OEM conversion is tested on Windows.
+int PlatformOemToWide(const char *source, int sourceBytes, wchar_t *destination,
+                      int destinationChars)
+{
+    g_fake.calls.push_back("convert");
+    if (g_fake.conversionFails || sourceBytes > destinationChars)
+        return 0;
+    for (int i = 0; i < sourceBytes; ++i)
+        destination[i] = (unsigned char)source[i];
+    return sourceBytes;
+}
+
+void PlatformShellExecute(HWND window, const wchar_t *verb, const wchar_t *file,
+                          const wchar_t *parameters, const wchar_t *directory,
+                          int showCommand)
+{
+    g_fake.calls.push_back("shell");
+    g_fake.shellExecutes.push_back({window, verb, file, parameters ? parameters : L"",
+                                    parameters == nullptr, directory == nullptr, showCommand});
+}
+
+void PlatformMessageBox(HWND owner, const wchar_t *text, const wchar_t *title, unsigned style)
+{
+    g_fake.calls.push_back("messagebox");
+    g_fake.messageBoxes.push_back({owner, text, title, style});
+}
+
+void PlatformSendMessage(HWND window, unsigned message, unsigned long long wParam,
+                         long long lParam)
+{
+    g_fake.calls.push_back("send");
+    g_fake.sentMessages.push_back({window, message, wParam, lParam});
+}
+
+void PlatformSetForegroundWindow(HWND window)
+{
+    g_fake.calls.push_back("foreground");
+    g_fake.foregroundWindows.push_back(window);
+}

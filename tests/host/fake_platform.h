@@ -1,0 +1,69 @@
+// A recording stand-in for the platform operations: serves the settings file
+// from memory in reads of a chosen size and records every call it receives.
+#ifndef VORN_TESTS_FAKE_PLATFORM_H
+#define VORN_TESTS_FAKE_PLATFORM_H
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+struct RecordedHotkey {
+    HWND window;
+    int id;
+    unsigned modifiers;
+    int keyCode;
+};
+
+struct RecordedShellExecute {
+    HWND window;
+    std::wstring verb;
+    std::wstring file;
+    std::wstring parameters;
+    bool parametersNull;
+    bool directoryNull;
+    int showCommand;
+};
+
+struct RecordedMessageBox {
+    HWND owner;
+    std::wstring text;
+    std::wstring title;
+    unsigned style;
+};
+
+struct RecordedMessage {
+    HWND window;
+    unsigned message;
+    unsigned long long wParam;
+    long long lParam;
+};
+
+struct FakePlatform {
+    // The file as the test sets it up.
+    std::string fileContents;
+    bool fileExists = true;
+    int readSize = 99;        // the most bytes one read delivers
+    int failReadNumber = -1;  // the read (counted from 0) that fails, or -1
+    bool conversionFails = false;
+
+    // What the code under test did.
+    std::vector<std::wstring> openedNames;
+    int readCount = 0;
+    size_t readOffset = 0;
+    int openFiles = 0;
+    std::vector<RecordedHotkey> registered;
+    std::vector<RecordedHotkey> unregistered;
+    std::vector<RecordedShellExecute> shellExecutes;
+    std::vector<RecordedMessageBox> messageBoxes;
+    std::vector<RecordedMessage> sentMessages;
+    std::vector<HWND> foregroundWindows;
+    std::vector<std::string> calls;  // operation names in the order they came
+};
+
+extern FakePlatform g_fake;
+
+// Fresh fake and an empty binding table, for the start of each test.
+void ResetFakePlatform();
+
+#endif
