@@ -1,4 +1,5 @@
 # Shared by the MinGW-w64 toolchain files, which set VORN_MINGW_PREFIX.
+find_program(CMAKE_C_COMPILER NAMES ${VORN_MINGW_PREFIX}-gcc-posix ${VORN_MINGW_PREFIX}-gcc REQUIRED)
 find_program(CMAKE_CXX_COMPILER NAMES ${VORN_MINGW_PREFIX}-g++-posix ${VORN_MINGW_PREFIX}-g++ REQUIRED)
 find_program(CMAKE_RC_COMPILER NAMES ${VORN_MINGW_PREFIX}-windres REQUIRED)
 

@@ -1,0 +1,34 @@
+# Sourced: a Wine prefix of the project's own and an X display for it.
+# Uses the caller's DISPLAY when there is one and starts Xvfb otherwise.
+
+export WINEPREFIX="${VORN_WINEPREFIX:-$PWD/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+vorn_xvfb_pid=
+if [ -z "${DISPLAY:-}" ]; then
+    for number in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+        Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        vorn_xvfb_pid=$!
+        export DISPLAY=":$number"
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$number" ] && break
+            sleep 0.1
+        done
+        break
+    done
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+fi
+# Keep one server for the whole run, so each test program starts quickly.
+wineserver -p 60 2>/dev/null || true
+
+vorn_wine_cleanup() {
+    wineserver -k 2>/dev/null || true
+    [ -n "$vorn_xvfb_pid" ] && kill "$vorn_xvfb_pid" 2>/dev/null || true
+}

@@ -1,0 +1,28 @@
+// The process entry: create the hidden window, load the settings, then wait
+// for hotkeys and menu commands until shutdown.
+#include <windows.h>
+
+#include "settings/setting_loader.h"
+#include "shell/main_window.h"
+#include "shell/tray_icon.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    // The icon is added while the window is created, before the settings are read.
+    HWND window = CreateMainWindow(instance);
+
+    if (LoadSettingFile(window) != 0) {
+        // No dead icon is left behind in the notification area.
+        RemoveTrayIcon();
+        MessageBoxW(nullptr, L"設定ファイルが読み込めません。\n起動を中止します。", L"Vorn", MB_ICONERROR);
+        return 0;
+    }
+
+    MSG message;
+    // Only 0 (WM_QUIT) ends the loop; an error result of -1 does not.
+    while (GetMessageW(&message, nullptr, 0, 0) != 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

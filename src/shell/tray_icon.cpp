@@ -1,0 +1,39 @@
+#include "shell/tray_icon.h"
+#include "shell/resource.h"
+
+NOTIFYICONDATAW g_trayIcon;
+static HMENU g_trayMenu;
+static HMENU g_trayPopup;
+
+void AddTrayIcon(HWND window, HINSTANCE instance)
+{
+    g_trayIcon.cbSize = sizeof g_trayIcon;
+    g_trayIcon.hWnd = window;
+    g_trayIcon.uID = 0;
+    g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    g_trayIcon.uCallbackMessage = WM_TRAYNOTIFY;
+    g_trayIcon.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APPICON));
+    lstrcpynW(g_trayIcon.szTip, L"Vorn 0.02 (2012/11/04) by Wenlodi",
+              sizeof g_trayIcon.szTip / sizeof g_trayIcon.szTip[0]);
+    Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
+
+    // A null module takes the menu from the executable's own resources.
+    g_trayMenu = LoadMenuW(nullptr, MAKEINTRESOURCEW(IDR_TRAYMENU));
+    g_trayPopup = GetSubMenu(g_trayMenu, 0);
+}
+
+void RemoveTrayIcon()
+{
+    Shell_NotifyIconW(NIM_DELETE, &g_trayIcon);
+}
+
+void ShowTrayMenu(HWND window)
+{
+    // The window must be in the foreground, or the menu does not close when
+    // the user clicks elsewhere.
+    SetForegroundWindow(window);
+    POINT cursor = {0, 0};
+    GetCursorPos(&cursor);
+    TrackPopupMenu(g_trayPopup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0,
+                   window, nullptr);
+}

@@ -1,0 +1,21 @@
+// The notification-area icon and its popup menu: the program's only visible presence.
+#ifndef VORN_SHELL_TRAY_ICON_H
+#define VORN_SHELL_TRAY_ICON_H
+
+#include <windows.h>
+#include <shellapi.h>
+
+// Sent by the icon to the main window; lParam carries the mouse message.
+#define WM_TRAYNOTIFY 10100
+
+extern NOTIFYICONDATAW g_trayIcon;
+
+// Adds the icon and loads the popup menu; nothing is examined or reported.
+void AddTrayIcon(HWND window, HINSTANCE instance);
+
+void RemoveTrayIcon();
+
+// Shows the popup menu at the cursor; a choice arrives as WM_COMMAND.
+void ShowTrayMenu(HWND window);
+
+#endif

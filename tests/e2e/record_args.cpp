@@ -1,0 +1,28 @@
+// Launched by Vorn in the end-to-end tests: appends its command line, as
+// UTF-8, to launched.txt beside itself, so the test can see what arrived.
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    while (length > 0 && path[length - 1] != L'\\')
+        --length;
+    lstrcpyW(path + length, L"launched.txt");
+
+    char line[4096];
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, GetCommandLineW(), -1, line, sizeof line - 1, nullptr,
+                                    nullptr);
+    if (bytes <= 0)
+        return 1;
+    line[bytes - 1] = '\n';
+
+    HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 1;
+    DWORD written = 0;
+    WriteFile(file, line, (DWORD)bytes, &written, nullptr);
+    CloseHandle(file);
+    return 0;
+}

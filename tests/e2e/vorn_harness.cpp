@@ -1,0 +1,214 @@
+#include "vorn_harness.h"
+
+#include <string.h>
+
+std::wstring ProgramDirectory()
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    while (length > 0 && path[length - 1] != L'\\')
+        --length;
+    return std::wstring(path, length);
+}
+
+std::wstring MakeScratchDirectory(const char *name)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int serial = 0;
+    std::wstring directory = std::wstring(temp) + L"vorn-e2e-" + std::to_wstring(GetCurrentProcessId()) +
+                             L"-" + std::to_wstring(++serial) + L"-" + std::wstring(name, name + strlen(name));
+    CreateDirectoryW(directory.c_str(), nullptr);
+    return directory + L"\\";
+}
+
+void WriteBytes(const std::wstring &path, const std::string &bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string ReadBytes(const std::wstring &path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t *className;
+    const wchar_t *title;
+    HWND found;
+};
+
+static BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
+{
+    WindowSearch *search = (WindowSearch *)parameter;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[64] = L"", title[256] = L"";
+    GetClassNameW(window, className, 64);
+    GetWindowTextW(window, title, 256);
+    if (processId == search->processId && lstrcmpW(className, search->className) == 0 &&
+        lstrcmpW(title, search->title) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static HWND FindProcessWindow(DWORD processId, const wchar_t *className, const wchar_t *title)
+{
+    WindowSearch search = {processId, className, title, nullptr};
+    EnumWindows(MatchWindow, (LPARAM)&search);
+    return search.found;
+}
+
+bool StartVorn(const std::wstring &directory, VornProcess *vorn)
+{
+    std::wstring exe = ProgramDirectory() + L"Vorn.exe";
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.c_str(), &startup, &vorn->process))
+        return false;
+    WaitForInputIdle(vorn->process.hProcess, WAIT_MS);
+    for (DWORD waited = 0; waited < WAIT_MS; waited += 20) {
+        vorn->window = FindProcessWindow(vorn->process.dwProcessId, L"Vorn", L"Vorn");
+        if (vorn->window || WaitForSingleObject(vorn->process.hProcess, 20) == WAIT_OBJECT_0)
+            break;
+    }
+    // A message answered means the message loop (or the start-up box) runs.
+    if (vorn->window) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(vorn->window, WM_NULL, 0, 0, SMTO_NORMAL, WAIT_MS, &result);
+    }
+    return true;
+}
+
+DWORD WaitForExit(VornProcess *vorn, DWORD milliseconds)
+{
+    if (!vorn->process.hProcess)
+        return STILL_ACTIVE;
+    WaitForSingleObject(vorn->process.hProcess, milliseconds);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(vorn->process.hProcess, &code);
+    return code;
+}
+
+void EndVorn(VornProcess *vorn)
+{
+    if (!vorn->process.hProcess)
+        return;
+    if (WaitForSingleObject(vorn->process.hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(vorn->process.hProcess, 99);
+        WaitForSingleObject(vorn->process.hProcess, WAIT_MS);
+    }
+    CloseHandle(vorn->process.hProcess);
+    CloseHandle(vorn->process.hThread);
+    vorn->process = PROCESS_INFORMATION();
+    vorn->window = nullptr;
+}
+
+bool IsHeld(UINT modifiers, UINT key)
+{
+    const int probeId = 0xBEEF;
+    if (!RegisterHotKey(nullptr, probeId, modifiers, key))
+        return true;
+    UnregisterHotKey(nullptr, probeId);
+    return false;
+}
+
+static void AddKey(std::vector<INPUT> *inputs, WORD key, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs->push_back(input);
+}
+
+void Press(UINT modifiers, UINT key)
+{
+    const struct {
+        UINT flag;
+        WORD key;
+    } modifierKeys[] = {{MOD_CONTROL, VK_CONTROL}, {MOD_ALT, VK_MENU}, {MOD_SHIFT, VK_SHIFT}, {MOD_WIN, VK_LWIN}};
+    std::vector<INPUT> inputs;
+    for (const auto &modifier : modifierKeys)
+        if (modifiers & modifier.flag)
+            AddKey(&inputs, modifier.key, false);
+    AddKey(&inputs, (WORD)key, false);
+    AddKey(&inputs, (WORD)key, true);
+    for (int i = 3; i >= 0; --i)
+        if (modifiers & modifierKeys[i].flag)
+            AddKey(&inputs, modifierKeys[i].key, true);
+    SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+}
+
+HWND WaitForBox(DWORD processId, const wchar_t *title, DWORD milliseconds)
+{
+    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        HWND box = FindProcessWindow(processId, L"#32770", title);
+        if (box)
+            return box;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+static BOOL CALLBACK CollectStaticText(HWND child, LPARAM parameter)
+{
+    std::wstring *text = (std::wstring *)parameter;
+    wchar_t className[64] = L"", line[512] = L"";
+    GetClassNameW(child, className, 64);
+    if (lstrcmpiW(className, L"Static") == 0 && GetWindowTextW(child, line, 512) > 0) {
+        if (!text->empty())
+            *text += L"\n";
+        *text += line;
+    }
+    return TRUE;
+}
+
+std::wstring BoxText(HWND box)
+{
+    std::wstring text;
+    EnumChildWindows(box, CollectStaticText, (LPARAM)&text);
+    return text;
+}
+
+void CloseBox(HWND box)
+{
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(box, IDOK));
+}
+
+std::vector<std::string> WaitForLines(const std::wstring &path, size_t count, DWORD milliseconds)
+{
+    std::vector<std::string> lines;
+    for (DWORD waited = 0; waited <= milliseconds; waited += 50) {
+        lines.clear();
+        std::string bytes = ReadBytes(path);
+        size_t start = 0, end;
+        while ((end = bytes.find('\n', start)) != std::string::npos) {
+            lines.push_back(bytes.substr(start, end - start));
+            start = end + 1;
+        }
+        if (lines.size() >= count)
+            break;
+        Sleep(50);
+    }
+    return lines;
+}

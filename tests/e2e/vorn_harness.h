@@ -1,0 +1,59 @@
+// Drives the real Vorn.exe from outside, as another program on the desktop
+// would: starts it in a scratch working directory, presses keys, probes which
+// combinations are held, finds its windows and boxes, and waits for its end.
+#ifndef VORN_TESTS_VORN_HARNESS_H
+#define VORN_TESTS_VORN_HARNESS_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Every wait in the suite is bounded by this.
+const DWORD WAIT_MS = 10000;
+
+struct VornProcess {
+    PROCESS_INFORMATION process = {};
+    HWND window = nullptr;
+};
+
+// The folder of the test programs, where Vorn.exe and record_args.exe are built.
+std::wstring ProgramDirectory();
+
+// A new empty folder under the temporary folder.
+std::wstring MakeScratchDirectory(const char *name);
+
+void WriteBytes(const std::wstring &path, const std::string &bytes);
+std::string ReadBytes(const std::wstring &path);
+
+// Starts Vorn.exe with directory as its working directory and waits until it
+// is idle in its message loop (or showing its start-up box). Returns false
+// when it could not be started.
+bool StartVorn(const std::wstring &directory, VornProcess *vorn);
+
+// Waits for the process to end; returns its exit code, or STILL_ACTIVE on timeout.
+DWORD WaitForExit(VornProcess *vorn, DWORD milliseconds = WAIT_MS);
+
+// Ends the process if it still runs and closes its handles.
+void EndVorn(VornProcess *vorn);
+
+// Whether some program holds the combination: our own registration fails.
+bool IsHeld(UINT modifiers, UINT key);
+
+// Presses and releases the combination through SendInput.
+void Press(UINT modifiers, UINT key);
+
+// A top-level dialog box of the process with that title, or null after the wait.
+HWND WaitForBox(DWORD processId, const wchar_t *title, DWORD milliseconds = WAIT_MS);
+
+// The static texts of a box, joined by newlines.
+std::wstring BoxText(HWND box);
+
+// Clicks the box's OK button.
+void CloseBox(HWND box);
+
+// Waits until the file holds at least count lines; returns them.
+std::vector<std::string> WaitForLines(const std::wstring &path, size_t count,
+                                      DWORD milliseconds = WAIT_MS);
+
+#endif
