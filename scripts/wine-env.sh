@@ -20,13 +20,19 @@ if [ -z "${DISPLAY:-}" ]; then
     done
 fi
 
+# A server left from an earlier run may be tied to a display that is gone.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
 fi
-# Keep one server for the whole run, so each test program starts quickly.
-wineserver -p 60 2>/dev/null || true
+# Start the server and Wine's own services here, detached from any output:
+# whoever starts them lends them its standard output, and CTest would wait
+# for that pipe to close until the server ends.
+wineserver -p </dev/null >/dev/null 2>&1
+wineboot -i </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
 
 vorn_wine_cleanup() {
     wineserver -k 2>/dev/null || true

@@ -78,7 +78,11 @@ static HWND FindProcessWindow(DWORD processId, const wchar_t *className, const w
 
 bool StartVorn(const std::wstring &directory, VornProcess *vorn)
 {
-    std::wstring exe = ProgramDirectory() + L"Vorn.exe";
+    return StartVornFrom(ProgramDirectory() + L"Vorn.exe", directory, vorn);
+}
+
+bool StartVornFrom(const std::wstring &exe, const std::wstring &directory, VornProcess *vorn)
+{
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -157,6 +161,31 @@ void Press(UINT modifiers, UINT key)
         if (modifiers & modifierKeys[i].flag)
             AddKey(&inputs, modifierKeys[i].key, true);
     SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+}
+
+void ClickAt(int x, int y)
+{
+    INPUT inputs[3] = {};
+    for (INPUT &input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = (LONG)(x * 65535LL / (GetSystemMetrics(SM_CXSCREEN) - 1));
+        input.mi.dy = (LONG)(y * 65535LL / (GetSystemMetrics(SM_CYSCREEN) - 1));
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds)
+{
+    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        HWND menu = FindProcessWindow(processId, L"#32768", L"");
+        if (menu && IsWindowVisible(menu))
+            return menu;
+        Sleep(50);
+    }
+    return nullptr;
 }
 
 HWND WaitForBox(DWORD processId, const wchar_t *title, DWORD milliseconds)

@@ -31,6 +31,9 @@ std::string ReadBytes(const std::wstring &path);
 // when it could not be started.
 bool StartVorn(const std::wstring &directory, VornProcess *vorn);
 
+// The same with another copy of the program.
+bool StartVornFrom(const std::wstring &exe, const std::wstring &directory, VornProcess *vorn);
+
 // Waits for the process to end; returns its exit code, or STILL_ACTIVE on timeout.
 DWORD WaitForExit(VornProcess *vorn, DWORD milliseconds = WAIT_MS);
 
@@ -42,6 +45,12 @@ bool IsHeld(UINT modifiers, UINT key);
 
 // Presses and releases the combination through SendInput.
 void Press(UINT modifiers, UINT key);
+
+// Presses the left mouse button at a point of the screen and releases it.
+void ClickAt(int x, int y);
+
+// A visible popup menu window of the process, or null after the wait.
+HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds = WAIT_MS);
 
 // A top-level dialog box of the process with that title, or null after the wait.
 HWND WaitForBox(DWORD processId, const wchar_t *title, DWORD milliseconds = WAIT_MS);
