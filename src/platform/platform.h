@@ -21,6 +21,10 @@ void PlatformRegisterHotkey(HWND window, int id, unsigned modifiers, int keyCode
 
 void PlatformUnregisterHotkey(HWND window, int id);
 
+// Whether some program already holds the combination: a registration of our
+// own is refused. A successful probe is released at once.
+int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode);
+
 // Converts sourceBytes bytes as the OEM code page into at most
 // destinationChars UTF-16 units. Returns how many were written, 0 on failure.
 int PlatformOemToWide(const char *source, int sourceBytes, wchar_t *destination,

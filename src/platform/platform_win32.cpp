@@ -34,6 +34,15 @@ void PlatformUnregisterHotkey(HWND window, int id)
     UnregisterHotKey(window, id);
 }
 
+int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode)
+{
+    const int probeId = 1;
+    if (!RegisterHotKey(nullptr, probeId, modifiers, (UINT)keyCode))
+        return 1;
+    UnregisterHotKey(nullptr, probeId);
+    return 0;
+}
+
 int PlatformOemToWide(const char *source, int sourceBytes, wchar_t *destination,
                       int destinationChars)
 {

@@ -58,6 +58,15 @@ void PlatformUnregisterHotkey(HWND window, int id)
     g_fake.unregistered.push_back({window, id, 0, 0});
 }
 
+int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode)
+{
+    g_fake.calls.push_back("probe");
+    for (const auto &held : g_fake.heldElsewhere)
+        if (held.first == modifiers && held.second == keyCode)
+            return 1;
+    return 0;
+}
+
 // Bytes widen one to one, as Latin-1 would, so tests can predict the text;
 // the real OEM conversion is tested on Windows.
 int PlatformOemToWide(const char *source, int sourceBytes, wchar_t *destination,

@@ -46,6 +46,7 @@ struct FakePlatform {
     int readSize = 99;        // the most bytes one read delivers
     int failReadNumber = -1;  // the read (counted from 0) that fails, or -1
     bool conversionFails = false;
+    std::vector<std::pair<unsigned, int>> heldElsewhere;  // combinations other programs hold
 
     // What the code under test did.
     std::vector<std::wstring> openedNames;

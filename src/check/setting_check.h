@@ -1,0 +1,65 @@
+// vorn-check's verdict on each line of a settings file, reached through the
+// very parser, name tables and line reader the program itself uses.
+#ifndef VORN_CHECK_SETTING_CHECK_H
+#define VORN_CHECK_SETTING_CHECK_H
+
+#include "settings/setting_line.h"
+#include "settings/setting_reader.h"
+
+// Why a line is not bound; the first that applies is given.
+enum LineProblem {
+    PROBLEM_NONE,
+    PROBLEM_BLANK,           // CR LF or LF alone: not counted as a fault
+    PROBLEM_TOO_LONG,        // longer than the reader takes
+    PROBLEM_NO_TAB,          // the whole line was read as modifiers
+    PROBLEM_EMPTY_KEY,
+    PROBLEM_KEY_TRAILING_SPACE,
+    PROBLEM_UNKNOWN_KEY,
+    PROBLEM_EMPTY_ACTION,
+    PROBLEM_ACTION_TRAILING_SPACE,
+    PROBLEM_UNKNOWN_ACTION,
+    PROBLEM_PAST_LAST_SLOT   // after the 50th line: never read into a slot
+};
+
+// What may surprise in a line that is bound; any number of them.
+enum LineWarning {
+    WARNING_DUPLICATE = 1 << 0,         // an earlier line holds the combination and wins
+    WARNING_HELD_ELSEWHERE = 1 << 1,    // another program holds the combination
+    WARNING_LONG_MODIFIERS = 1 << 2,    // modifier field longer than 9 bytes
+    WARNING_SMALL_LETTER = 1 << 3,      // a small letter names a numpad key
+    WARNING_HIGH_BYTE_KEY = 1 << 4,     // a byte above 0x7F gives no usable key
+    WARNING_OTHER_MODIFIER_BYTES = 1 << 5,
+    WARNING_NO_MODIFIER = 1 << 6        // the key alone is taken everywhere
+};
+
+struct LineVerdict {
+    int number;                 // from 1
+    int slot;                   // -1 past the last slot
+    int length;                 // bytes before the LF
+    const char *text;           // the line, or its beginning when too long
+    SettingLineFields fields;
+    ParsedSettingLine parsed;
+    LineProblem problem;
+    unsigned warnings;          // LineWarning flags
+    int duplicateOf;            // the line that wins, with WARNING_DUPLICATE
+};
+
+struct CheckSummary {
+    int lines;
+    int bound;
+    int blank;
+    int rejected;               // problems other than blank lines
+    int warned;                 // bound lines with warnings
+    int trailingBytes;          // text after the last LF, which is no line
+};
+
+typedef void (*VerdictHandler)(void *context, const LineVerdict *verdict);
+
+// Reads the file and hands the verdict on each line to handler, in order.
+// Returns 0 when the file could be opened, non-zero when it could not.
+int CheckSettingFile(const wchar_t *path, VerdictHandler handler, void *context, CheckSummary *summary);
+
+// 0 when every non-blank line is bound and nothing was warned of, 1 otherwise.
+int CheckExitStatus(const CheckSummary *summary);
+
+#endif

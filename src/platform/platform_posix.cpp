@@ -1,0 +1,31 @@
+// The file operations on a POSIX host, where vorn-check reads settings files.
+// There are no system-wide hotkeys here, so none is ever held.
+#include "platform/platform.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+int PlatformOpenFile(const wchar_t *name, HANDLE *file)
+{
+    char path[4096];
+    size_t length = wcstombs(path, name, sizeof path);
+    if (length == (size_t)-1 || length >= sizeof path)
+        return 1;
+    *file = fopen(path, "rb");
+    return *file ? 0 : 1;
+}
+
+int PlatformReadFile(HANDLE file, char *buffer, int byteCount)
+{
+    return (int)fread(buffer, 1, (size_t)byteCount, (FILE *)file);
+}
+
+void PlatformCloseFile(HANDLE file)
+{
+    fclose((FILE *)file);
+}
+
+int PlatformHotkeyIsHeld(unsigned, int)
+{
+    return 0;
+}
