@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The whole test suite: host tests (plain and under ASan/UBSan), the Windows
-# builds (x64 and x86), and the Windows-side tests under Wine.
+# The whole test suite: static analysis, host tests (plain and under
+# ASan/UBSan), a short fuzzing run, the Windows builds (x64 and x86), and the
+# Windows-side and end-to-end tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+
+bash scripts/lint.sh
 
 jobs=$(nproc)
 for preset in host host-asan; do
@@ -13,6 +16,8 @@ for preset in host host-asan; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset"
 done
+
+bash scripts/fuzz.sh "${VORN_FUZZ_SECONDS:-30}"
 
 for preset in mingw-x86 mingw-x64; do
     echo "== $preset"

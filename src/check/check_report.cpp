@@ -65,26 +65,22 @@ static void PrintQuotedField(FILE *out, SettingField field)
     fputc('"', out);
 }
 
-static void PrintNames(FILE *out, const char *const *names)
+// ", " between names, " or " before the last.
+static const char *NameSeparator(int index, int isLast)
 {
-    for (int i = 0; names[i]; ++i)
-        fprintf(out, "%s%s", i == 0 ? "" : names[i + 1] ? ", " : " or ", names[i]);
+    return index == 0 ? "" : isLast ? " or " : ", ";
 }
 
 static void PrintKeyNames(FILE *out)
 {
-    const char *names[8] = {nullptr};
-    for (int i = 0; KeyNameTable[i].name && i < 7; ++i)
-        names[i] = KeyNameTable[i].name;
-    PrintNames(out, names);
+    for (int i = 0; KeyNameTable[i].name; ++i)
+        fprintf(out, "%s%s", NameSeparator(i, !KeyNameTable[i + 1].name), KeyNameTable[i].name);
 }
 
 static void PrintActionNames(FILE *out)
 {
-    const char *names[8] = {nullptr};
-    for (int i = 0; ActionNameTable[i].name && i < 7; ++i)
-        names[i] = ActionNameTable[i].name;
-    PrintNames(out, names);
+    for (int i = 0; ActionNameTable[i].name; ++i)
+        fprintf(out, "%s%s", NameSeparator(i, !ActionNameTable[i + 1].name), ActionNameTable[i].name);
 }
 
 static void PrintProblem(FILE *out, const LineVerdict *verdict)

@@ -9,7 +9,7 @@ int PlatformOpenFile(const wchar_t *name, HANDLE *file)
 {
     char path[4096];
     size_t length = wcstombs(path, name, sizeof path);
-    if (length == (size_t)-1 || length >= sizeof path)
+    if (length >= sizeof path)  // also (size_t)-1 for an unconvertible name
         return 1;
     *file = fopen(path, "rb");
     return *file ? 0 : 1;

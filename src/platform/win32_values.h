@@ -6,7 +6,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-typedef struct HWND__ *HWND;
+typedef struct HostWindow *HWND;  // opaque, as on Windows
 typedef void *HANDLE;
 
 #define MOD_ALT 0x0001

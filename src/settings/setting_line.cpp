@@ -43,6 +43,8 @@ int ParseSettingLine(const char *line, ParsedSettingLine *parsed)
     SettingLineFields split;
     SplitSettingLine(line, &split);
 
+    // Cleared whole, so nothing but the texts ever reaches the binding table.
+    memset(parsed, 0, sizeof *parsed);
     parsed->modifiers = ParseModifierLetters(split.fields[0]);
     parsed->keyCode = LookupKeyName(split.fields[1]);
     parsed->action = LookupActionName(split.fields[2]);

@@ -1,23 +1,31 @@
 #include "settings/setting_reader.h"
 #include "platform/platform.h"
 
-#include <string.h>
-
 int ReadSettingLines(HANDLE file, SettingLineHandler handler, void *context)
 {
+    // The file is read in pieces of 99 bytes. A NUL byte ends the text of its
+    // piece: the rest of that piece is lost. Each read asks only for what is
+    // left of the current piece, so a short read changes nothing.
+    //
     // The line is gathered byte by byte, so whether it fits never depends on
     // where the reads fall. A line longer than the buffer keeps only its
     // beginning and is skipped to its LF; its neighbours are untouched.
     char line[SETTING_LINE_SIZE];
     int length = 0;
+    int pieceLeft = SETTING_READ_SIZE;
+    int skippingPiece = 0;
     for (;;) {
-        char chunk[SETTING_READ_SIZE + 1];
-        memset(chunk, 0, sizeof chunk);
-        if (PlatformReadFile(file, chunk, SETTING_READ_SIZE) <= 0)
+        char chunk[SETTING_READ_SIZE];
+        int count = PlatformReadFile(file, chunk, pieceLeft);
+        if (count <= 0)
             return length;
-        // A NUL byte ends the chunk's text; the rest of that chunk is lost.
-        for (const char *p = chunk; *p; ++p) {
-            if (*p == '\n') {
+        if (count > pieceLeft)
+            count = pieceLeft;
+        for (int i = 0; i < count && !skippingPiece; ++i) {
+            char byte = chunk[i];
+            if (byte == '\0') {
+                skippingPiece = 1;
+            } else if (byte == '\n') {
                 line[length < SETTING_LINE_SIZE ? length : SETTING_LINE_SIZE - 1] = '\0';
                 int stop = handler(context, line, length);
                 length = 0;
@@ -25,10 +33,15 @@ int ReadSettingLines(HANDLE file, SettingLineHandler handler, void *context)
                     return 0;
             } else {
                 if (length < SETTING_LINE_SIZE - 1)
-                    line[length] = *p;
+                    line[length] = byte;
                 if (length < 0x7fffffff)
                     ++length;
             }
+        }
+        pieceLeft -= count;
+        if (pieceLeft == 0) {
+            pieceLeft = SETTING_READ_SIZE;
+            skippingPiece = 0;
         }
     }
 }

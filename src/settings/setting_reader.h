@@ -6,7 +6,7 @@
 #include "platform/win32_values.h"
 
 enum {
-    SETTING_READ_SIZE = 99,   // each read fills at most 99 bytes of a 100-byte chunk
+    SETTING_READ_SIZE = 99,   // the file is read in pieces of 99 bytes
     SETTING_LINE_SIZE = 200   // a line of up to 199 bytes, CR included, LF not, is read whole
 };
 

@@ -30,6 +30,7 @@ int PlatformOpenFile(const wchar_t *name, HANDLE *file)
 int PlatformReadFile(HANDLE file, char *buffer, int byteCount)
 {
     g_fake.calls.push_back("read");
+    g_fake.readRequests.push_back(byteCount);
     if (file != FAKE_FILE || g_fake.readCount++ == g_fake.failReadNumber)
         return 0;
     size_t left = g_fake.fileContents.size() - g_fake.readOffset;

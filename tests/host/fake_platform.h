@@ -51,6 +51,7 @@ struct FakePlatform {
     // What the code under test did.
     std::vector<std::wstring> openedNames;
     int readCount = 0;
+    std::vector<int> readRequests;  // how many bytes each read asked for
     size_t readOffset = 0;
     int openFiles = 0;
     std::vector<RecordedHotkey> registered;

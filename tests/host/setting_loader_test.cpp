@@ -204,15 +204,27 @@ TEST_F(SettingLoader, LinesPastTheFiftiethAreNeverStoredOrRegistered)
     EXPECT_EQ(g_fake.openFiles, 0);
 }
 
-TEST_F(SettingLoader, ANulByteEndsTheTextOfItsRead)
+TEST_F(SettingLoader, ANulByteEndsTheTextOfIts99BytePieceWhateverTheReads)
 {
-    // With 99-byte reads the NUL loses the rest of the first read, its LF
-    // included, so the first line joins the text after that read.
+    // The NUL loses the rest of the file's first 99 bytes, the LF included,
+    // so the first line joins the text after that piece.
     std::string first = "C\tA\tQUIT" + std::string(1, '\0') + std::string(80, 'y') + "\n";
     std::string file = first + std::string(99 - first.size(), '-') + "X\n" + "C\tB\tQUIT\n";
-    ASSERT_EQ(Load(file), 0);
-    EXPECT_EQ(g_bindings.count, 2);
-    EXPECT_EQ(Outcome(0).registrations, (std::vector<std::string>{"10001 2 66"}));
+    for (int readSize : {99, 1, 5, 50, 98}) {
+        ASSERT_EQ(Load(file, readSize), 0);
+        EXPECT_EQ(g_bindings.count, 2) << "reads of " << readSize;
+        EXPECT_EQ(Outcome(0).registrations, (std::vector<std::string>{"10001 2 66"})) << "reads of " << readSize;
+    }
+}
+
+TEST_F(SettingLoader, EachReadAsksForNoMoreThanTheRestOfIts99BytePiece)
+{
+    Load(std::string(250, 'x'), 40);  // short reads of at most 40 bytes
+    EXPECT_EQ(g_fake.readRequests, (std::vector<int>{99, 59, 19, 99, 59, 19, 99, 59, 47}));
+    EXPECT_EQ(g_fake.readOffset, 250u);
+
+    Load(std::string(250, 'x'));
+    EXPECT_EQ(g_fake.readRequests, (std::vector<int>{99, 99, 99, 47}));
 }
 
 }  // namespace
