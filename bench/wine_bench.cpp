@@ -1,0 +1,174 @@
+// Start-up, hotkey-to-launch, idle CPU and memory of the real Vorn.exe, each
+// measured beside a floor taken in the same run: a minimal program of ours
+// for start-up and memory, a direct ShellExecuteW for the launch.
+#include <windows.h>
+#include <psapi.h>
+#include <shellapi.h>
+
+#include <stdio.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "vorn_harness.h"
+
+namespace {
+
+const int RUNS = 9;
+const UINT CTRL_ALT = MOD_CONTROL | MOD_ALT;
+const UINT CTRL_SHIFT = MOD_CONTROL | MOD_SHIFT;
+
+double Now()
+{
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Fifty distinct combinations, all bound; the last line's is the one to wait for.
+std::string FiftyLines(const std::string &recorder)
+{
+    std::string file;
+    for (int i = 0; i < 49; ++i)
+        file += std::string(i < 26 ? "CS" : "CSW") + "\t" + (char)('A' + i % 26) + "\tALERT\r\n";
+    return file + "CA\tL\tEXEC\t" + recorder + "\r\n";
+}
+
+// Milliseconds from CreateProcess until the combination is held, or -1.
+double TimeUntilHeld(const std::wstring &exe, const std::wstring &directory, UINT modifiers, UINT key,
+                     PROCESS_INFORMATION *process)
+{
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    double start = Now();
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, process))
+        return -1;
+    while (Now() - start < WAIT_MS) {
+        if (IsHeld(modifiers, key))
+            return Now() - start;
+        Sleep(1);
+    }
+    return -1;
+}
+
+HWND MainWindowOf(DWORD processId, const wchar_t *className)
+{
+    for (int i = 0; i < 500; ++i) {
+        HWND window = FindWindowW(className, nullptr);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (window && owner == processId)
+            return window;
+        Sleep(10);
+    }
+    return nullptr;
+}
+
+void Close(PROCESS_INFORMATION *process, const wchar_t *className)
+{
+    PostMessageW(MainWindowOf(process->dwProcessId, className), WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process->hProcess, WAIT_MS) != WAIT_OBJECT_0)
+        TerminateProcess(process->hProcess, 99);
+    CloseHandle(process->hProcess);
+    CloseHandle(process->hThread);
+}
+
+double TimeUntilFile(const std::wstring &path, double start)
+{
+    while (Now() - start < WAIT_MS) {
+        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return Now() - start;
+        Sleep(1);
+    }
+    return -1;
+}
+
+void PrintRow(const char *what, double vorn, double floor, const char *unit, const char *target)
+{
+    printf("| %-34s | %10.2f %-3s | %10.2f %-3s | %6.2f | %-8s |\n", what, vorn, unit, floor, unit,
+           floor > 0 ? vorn / floor : 0.0, target);
+}
+
+}  // namespace
+
+int main()
+{
+    std::wstring bin = ProgramDirectory();
+    std::wstring directory = MakeScratchDirectory("bench");
+    std::wstring recorder = directory + L"record_args.exe";
+    std::wstring launched = directory + L"launched.txt";
+    CopyFileW((bin + L"record_args.exe").c_str(), recorder.c_str(), FALSE);
+    char recorderBytes[MAX_PATH];
+    WideCharToMultiByte(CP_ACP, 0, recorder.c_str(), -1, recorderBytes, MAX_PATH, nullptr, nullptr);
+    WriteBytes(directory + L"setting.vorn", FiftyLines(recorderBytes));
+
+    // Start-up: until all fifty hotkeys are held, against one hotkey of a minimal program.
+    std::vector<double> vornStart, floorStart, vornLaunch, floorLaunch;
+    for (int run = 0; run < RUNS; ++run) {
+        PROCESS_INFORMATION process;
+        vornStart.push_back(TimeUntilHeld(bin + L"Vorn.exe", directory, CTRL_ALT, 'L', &process));
+        Close(&process, L"Vorn");
+        floorStart.push_back(TimeUntilHeld(bin + L"floor_app.exe", directory, CTRL_ALT | MOD_SHIFT, VK_F12, &process));
+        Close(&process, L"VornFloor");
+    }
+
+    // Hotkey to launch, against the shell launch alone.
+    PROCESS_INFORMATION vorn;
+    TimeUntilHeld(bin + L"Vorn.exe", directory, CTRL_ALT, 'L', &vorn);
+    for (int run = 0; run < RUNS; ++run) {
+        DeleteFileW(launched.c_str());
+        double start = Now();
+        Press(CTRL_ALT, 'L');
+        vornLaunch.push_back(TimeUntilFile(launched, start));
+        Sleep(200);
+        DeleteFileW(launched.c_str());
+        start = Now();
+        ShellExecuteW(nullptr, L"open", recorder.c_str(), L"", nullptr, SW_SHOW);
+        floorLaunch.push_back(TimeUntilFile(launched, start));
+        Sleep(200);
+    }
+
+    // Idle: no timers, no polling, so no CPU time at all while nothing happens.
+    FILETIME created, ended, kernelBefore, userBefore, kernelAfter, userAfter;
+    GetProcessTimes(vorn.hProcess, &created, &ended, &kernelBefore, &userBefore);
+    Sleep(10000);
+    GetProcessTimes(vorn.hProcess, &created, &ended, &kernelAfter, &userAfter);
+    auto ticks = [](FILETIME time) { return ((ULONGLONG)time.dwHighDateTime << 32) | time.dwLowDateTime; };
+    double idleMs = (ticks(kernelAfter) - ticks(kernelBefore) + ticks(userAfter) - ticks(userBefore)) / 10000.0;
+
+    FILETIME kernelTotal, userTotal;
+    GetProcessTimes(vorn.hProcess, &created, &ended, &kernelTotal, &userTotal);
+    double lifeMs = (ticks(kernelTotal) + ticks(userTotal)) / 10000.0;
+
+    PROCESS_MEMORY_COUNTERS_EX vornMemory = {}, floorMemory = {};
+    GetProcessMemoryInfo(vorn.hProcess, (PROCESS_MEMORY_COUNTERS *)&vornMemory, sizeof vornMemory);
+    PROCESS_INFORMATION floorProcess;
+    TimeUntilHeld(bin + L"floor_app.exe", directory, CTRL_ALT | MOD_SHIFT, VK_F12, &floorProcess);
+    GetProcessMemoryInfo(floorProcess.hProcess, (PROCESS_MEMORY_COUNTERS *)&floorMemory, sizeof floorMemory);
+    Close(&floorProcess, L"VornFloor");
+    Close(&vorn, L"Vorn");
+
+    printf("| %-34s | %14s | %14s | %6s | %-8s |\n", "measurement (median of 9)", "Vorn", "floor", "ratio", "target");
+    printf("|%s|%s|%s|%s|%s|\n", std::string(36, '-').c_str(), std::string(16, '-').c_str(),
+           std::string(16, '-').c_str(), std::string(8, '-').c_str(), std::string(10, '-').c_str());
+    PrintRow("start until every hotkey is held", Median(vornStart), Median(floorStart), "ms", "<= 1.2x");
+    PrintRow("SendInput until the target runs", Median(vornLaunch), Median(floorLaunch), "ms", "<= 1.1x");
+    PrintRow("CPU time over 10 idle seconds", idleMs, 0, "ms", "0");
+    PrintRow("CPU time since start, for scale", lifeMs, 0, "ms", "");
+    PrintRow("peak working set", vornMemory.PeakWorkingSetSize / 1024.0, floorMemory.PeakWorkingSetSize / 1024.0,
+             "KiB", "");
+    PrintRow("private bytes", vornMemory.PrivateUsage / 1024.0, floorMemory.PrivateUsage / 1024.0, "KiB", "");
+    return 0;
+}
