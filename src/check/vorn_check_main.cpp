@@ -14,11 +14,7 @@ static const char USAGE[] =
     "in the working directory): the slot and hotkey identifier of every line, the\n"
     "binding it makes or why it is rejected, and what may surprise: a combination\n"
     "bound twice, a small letter as the key, text after the last LF, lines past the\n"
-    "50th" 
-#ifdef _WIN32
-    ", a combination another program already holds"
-#endif
-    ".\n"
+    "50th, and on Windows a combination another program already holds.\n"
     "\n"
     "Exit status: 0 when every line that is not blank is bound and nothing is\n"
     "warned of, 1 when anything was reported, 2 when the file cannot be opened.\n";

@@ -1,6 +1,9 @@
 #include "shell/tray_icon.h"
 #include "shell/resource.h"
 
+// The record's full size, so the shell reads every field of it.
+static_assert(sizeof(NOTIFYICONDATAW) == (sizeof(void *) == 8 ? 976 : 956), "unexpected NOTIFYICONDATAW");
+
 NOTIFYICONDATAW g_trayIcon;
 static HMENU g_trayMenu;
 static HMENU g_trayPopup;

@@ -89,6 +89,9 @@ TEST_F(HotkeyAction, EmptySlotsAndIndexesOutsideTheTableDoNothing)
     Bind(1, ACTION_NONE, "rejected.exe");
     Bind(2, 99);  // no such action
     Bind(MAX_BINDINGS - 1, ACTION_NONE);
+    // What lies behind the last slot would read as ACTION_QUIT if an index
+    // one past the table were taken for a slot.
+    g_bindings.count = ACTION_QUIT;
     for (int index : std::initializer_list<int>{1, 2, 3, MAX_BINDINGS - 1, MAX_BINDINGS, MAX_BINDINGS + 1, -1, -10000, INT_MAX, INT_MIN})
         EXPECT_EQ(RunHotkeyAction(index, WINDOW), 0) << index;
     EXPECT_TRUE(g_fake.calls.empty());
