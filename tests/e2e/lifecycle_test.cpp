@@ -13,6 +13,8 @@ void ExpectStartError(VornProcess *vorn)
 {
     HWND box = WaitForBox(vorn->process.dwProcessId, L"Vorn");
     ASSERT_NE(box, nullptr) << "no start-up error box";
+    Sleep(1000);  // time enough for an icon to show, had it been left
+    EXPECT_TRUE(TrayIcons().empty()) << "a dead icon stands beside the error box";
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_EQ(BoxText(box), START_ERROR);
     CloseBox(box);
@@ -62,6 +64,36 @@ TEST_F(VornEndToEnd, TheQuitHotkeyAndWmCloseEndWithZeroAndReleaseEverything)
     EXPECT_TRUE(IsHeld(CTRL_ALT, 'R'));
     PostMessageW(vorn_.window, WM_CLOSE, 0, 0);
     ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}, {CTRL_ALT, 'R'}});
+}
+
+TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsAndItsMenuEndsIt)
+{
+    ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "an icon is left from before";
+    Start("CA\tE\tALERT\r\n");
+    std::vector<HWND> icons = WaitForTrayIcons(1);
+    ASSERT_EQ(icons.size(), 1u) << "no notification icon";
+
+    // Hovering shows a tooltip (its text stays inside Wine's tray process).
+    RECT frame;
+    GetWindowRect(icons[0], &frame);
+    SetCursorPos((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2);
+    HWND tip = nullptr;
+    for (int i = 0; i < 60 && !(tip && IsWindowVisible(tip)); ++i) {
+        Sleep(50);
+        tip = FindWindowW(L"tooltips_class32", nullptr);
+    }
+    EXPECT_TRUE(tip && IsWindowVisible(tip)) << "no tooltip over the icon";
+
+    // A left click on the icon does nothing; a right click opens the menu.
+    ClickWindow(icons[0], MOUSEEVENTF_LEFTDOWN);
+    EXPECT_EQ(WaitForPopupMenu(vorn_.process.dwProcessId, 500), nullptr);
+    ClickWindow(icons[0], MOUSEEVENTF_RIGHTDOWN);
+    HWND menu = WaitForPopupMenu(vorn_.process.dwProcessId);
+    ASSERT_NE(menu, nullptr) << "a right click on the icon opened no menu";
+    Press(0, VK_UP);
+    Press(0, VK_RETURN);
+    ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}});
+    EXPECT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
 }
 
 TEST_F(VornEndToEnd, OnlyARightButtonReleaseOnTheIconOpensTheMenu)

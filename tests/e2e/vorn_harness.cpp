@@ -163,7 +163,7 @@ void Press(UINT modifiers, UINT key)
     SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
 }
 
-void ClickAt(int x, int y)
+static void ClickButtonAt(int x, int y, DWORD buttonDown)
 {
     INPUT inputs[3] = {};
     for (INPUT &input : inputs) {
@@ -172,9 +172,52 @@ void ClickAt(int x, int y)
         input.mi.dy = (LONG)(y * 65535LL / (GetSystemMetrics(SM_CYSCREEN) - 1));
     }
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = buttonDown | MOUSEEVENTF_ABSOLUTE;
+    // Each button's up flag is its down flag shifted left by one.
+    inputs[2].mi.dwFlags = (buttonDown << 1) | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
+}
+
+void ClickAt(int x, int y)
+{
+    ClickButtonAt(x, y, MOUSEEVENTF_LEFTDOWN);
+}
+
+void ClickWindow(HWND window, DWORD buttonDown)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    ClickButtonAt((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2, buttonDown);
+}
+
+static BOOL CALLBACK CollectTrayIcon(HWND child, LPARAM parameter)
+{
+    wchar_t className[64] = L"";
+    GetClassNameW(child, className, 64);
+    if (lstrcmpW(className, L"__winex11_tray_icon") == 0 && IsWindowVisible(child))
+        ((std::vector<HWND> *)parameter)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> TrayIcons()
+{
+    std::vector<HWND> icons;
+    HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    if (tray)
+        EnumChildWindows(tray, CollectTrayIcon, (LPARAM)&icons);
+    return icons;
+}
+
+std::vector<HWND> WaitForTrayIcons(size_t count, DWORD milliseconds)
+{
+    std::vector<HWND> icons;
+    for (DWORD waited = 0; waited <= milliseconds; waited += 50) {
+        icons = TrayIcons();
+        if (icons.size() == count)
+            break;
+        Sleep(50);
+    }
+    return icons;
 }
 
 HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds)

@@ -49,6 +49,17 @@ void Press(UINT modifiers, UINT key);
 // Presses the left mouse button at a point of the screen and releases it.
 void ClickAt(int x, int y);
 
+// Wine shows notification icons as child windows of its own tray window;
+// these are the ones shown now.
+std::vector<HWND> TrayIcons();
+
+// Waits until exactly count icons are shown; returns them.
+std::vector<HWND> WaitForTrayIcons(size_t count, DWORD milliseconds = WAIT_MS);
+
+// Moves the mouse to the middle of the window and clicks the given button
+// (MOUSEEVENTF_LEFTDOWN or MOUSEEVENTF_RIGHTDOWN).
+void ClickWindow(HWND window, DWORD buttonDown);
+
 // A visible popup menu window of the process, or null after the wait.
 HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds = WAIT_MS);
 
