@@ -1,5 +1,7 @@
-// The operating-system calls the portable core makes. The Win32 build links
-// platform_win32.cpp; host tests link a recording fake instead.
+// The operating-system calls the portable core makes, chosen when a program
+// is linked: platform_win32.cpp for Windows, the recording fake in
+// tests/host for host tests, and platform_posix.cpp (the file operations
+// only) for vorn-check on Linux.
 #ifndef VORN_PLATFORM_PLATFORM_H
 #define VORN_PLATFORM_PLATFORM_H
 

@@ -16,22 +16,18 @@ TEST_F(VornEndToEnd, AHotkeyLaunchesItsTargetWithQuotedPathAndParameters)
     for (UINT key : {'Q', 'E', 'R', 'P'})
         EXPECT_TRUE(IsHeld(key == 'Q' ? CTRL_SHIFT_ALT : CTRL_ALT, key)) << (char)key;
 
-    Press(CTRL_ALT, 'E');
-    std::vector<std::string> lines = Launches(1);
+    std::vector<std::string> lines = PressForLaunches(CTRL_ALT, 'E', 1);
     ASSERT_EQ(lines.size(), 1u) << "the target was not launched";
     EXPECT_EQ(lines[0], "\"" + recorder + "\"") << "empty parameters give no argument";
 
     // One at a time: two launched copies could write their lines in either order.
-    Press(CTRL_ALT, 'R');
-    ASSERT_EQ(Launches(2).size(), 2u) << "the target was not launched";
-    Press(CTRL_ALT, 'P');
-    lines = Launches(3);
+    ASSERT_EQ(PressForLaunches(CTRL_ALT, 'R', 2).size(), 2u) << "the target was not launched";
+    lines = PressForLaunches(CTRL_ALT, 'P', 3);
     ASSERT_EQ(lines.size(), 3u) << "the target was not launched";
     EXPECT_EQ(lines[1], "\"" + recorder + "\" \"param one  two\"");
     EXPECT_EQ(lines[2], "\"" + recorder + "\" \"a\" \"b\"") << "quotes inside split the argument";
 
-    Press(CTRL_SHIFT_ALT, 'Q');
-    ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_SHIFT_ALT, 'Q'}, {CTRL_ALT, 'E'}, {CTRL_ALT, 'R'}, {CTRL_ALT, 'P'}});
+    ExpectCleanEnd(PressForExit(CTRL_SHIFT_ALT, 'Q'), {{CTRL_SHIFT_ALT, 'Q'}, {CTRL_ALT, 'E'}, {CTRL_ALT, 'R'}, {CTRL_ALT, 'P'}});
 }
 
 TEST_F(VornEndToEnd, TheAlertIsOwnedByTheWindowAndHotkeysStillWorkWhileItIsOpen)
@@ -40,23 +36,21 @@ TEST_F(VornEndToEnd, TheAlertIsOwnedByTheWindowAndHotkeysStillWorkWhileItIsOpen)
     Start("CA\tT\tALERT\tC:\\not\\used.exe\n"
           "CA\tE\tEXEC\t" + recorder + "\n"
           "CSA\tQ\tQUIT\n");
-    Press(CTRL_ALT, 'T');
-    HWND box = WaitForBox(vorn_.process.dwProcessId, L"Vorn");
+    HWND box = PressForBox(CTRL_ALT, 'T');
     ASSERT_NE(box, nullptr) << "no alert";
     EXPECT_EQ(GetWindow(box, GW_OWNER), vorn_.window);
     EXPECT_EQ(BoxText(box), L"test");
     EXPECT_TRUE(IsWindowVisible(box));
 
-    Press(CTRL_ALT, 'E');
-    EXPECT_EQ(Launches(1).size(), 1u) << "a hotkey pressed during the alert was not handled";
+    EXPECT_EQ(PressForLaunches(CTRL_ALT, 'E', 1).size(), 1u) << "a hotkey pressed during the alert was not handled";
 
     CloseBox(box);
-    Press(CTRL_ALT, 'T');
-    box = WaitForBox(vorn_.process.dwProcessId, L"Vorn");
+    for (int i = 0; i < 60 && IsWindow(box); ++i)
+        Sleep(50);
+    box = PressForBox(CTRL_ALT, 'T');
     ASSERT_NE(box, nullptr) << "no second alert";
 
-    Press(CTRL_SHIFT_ALT, 'Q');
-    ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'T'}, {CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}});
+    ExpectCleanEnd(PressForExit(CTRL_SHIFT_ALT, 'Q'), {{CTRL_ALT, 'T'}, {CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}});
 }
 
 }  // namespace

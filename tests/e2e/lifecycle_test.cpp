@@ -31,6 +31,8 @@ TEST_F(VornEndToEnd, WithoutASettingsFileInTheWorkingDirectoryItShowsTheErrorAnd
     ASSERT_TRUE(StartVornFrom(programFolder + L"Vorn.exe", directory_, &vorn_));
     ExpectStartError(&vorn_);
     EXPECT_FALSE(IsHeld(CTRL_ALT, 'E'));
+    EndVorn(&vorn_);
+    RemoveTree(programFolder);
 }
 
 TEST_F(VornEndToEnd, ASettingsFileHeldOpenByAnotherProgramCannotBeRead)
@@ -56,8 +58,7 @@ TEST_F(VornEndToEnd, TheQuitHotkeyAndWmCloseEndWithZeroAndReleaseEverything)
 {
     const char *settings = "CA\tE\tALERT\r\nnote\r\nCSA\tQ\tQUIT\r\nCA\tR\tALERT\r\n";
     Start(settings);
-    Press(CTRL_SHIFT_ALT, 'Q');
-    ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}, {CTRL_ALT, 'R'}});
+    ExpectCleanEnd(PressForExit(CTRL_SHIFT_ALT, 'Q'), {{CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}, {CTRL_ALT, 'R'}});
     EndVorn(&vorn_);
 
     Start(settings);

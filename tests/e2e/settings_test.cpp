@@ -37,14 +37,14 @@ TEST_F(VornEndToEnd, EveryLineTakesASlotWhetherAcceptedOrNot)
         EXPECT_EQ(lines[0], "\"" + recorder + "\" \"slot 2\"");
         EXPECT_EQ(lines[1], "\"" + recorder + "\" \"slot 3\"");
 
-        Press(CTRL_ALT, 'D');
-        lines = Launches(3);
+        lines = PressForLaunches(CTRL_ALT, 'D', 3);
         ASSERT_EQ(lines.size(), 3u);
         EXPECT_EQ(lines[2], "\"" + recorder + "\" \"slot 2\"") << "the first of two equal combinations wins";
 
         PostHotkey(vorn_.window, 4);
         ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'D'}, {CTRL_SHIFT_ALT, 'Q'}});
         EndVorn(&vorn_);
+        RemoveTree(directory_);
         directory_ = MakeScratchDirectory("LF");
     }
 }
@@ -97,8 +97,7 @@ TEST_F(VornEndToEnd, AJapaneseTargetPathInShiftJisLaunchesTheRightProgram)
     ASSERT_EQ(GetOEMCP(), 932u) << "run with LANG=ja_JP.UTF-8";
     std::string recorder = InstallRecorder(L"\u30c4\u30fc\u30eb \u8868", L"\u8a18\u9332.exe", 932);
     Start("CA\tJ\tEXEC\t" + recorder + "\t\x83\x65\x83\x58\x83\x67\r\n");
-    Press(CTRL_ALT, 'J');
-    std::vector<std::string> lines = Launches(1);
+    std::vector<std::string> lines = PressForLaunches(CTRL_ALT, 'J', 1);
     ASSERT_EQ(lines.size(), 1u) << "the Japanese target was not launched";
     EXPECT_EQ(lines[0], "\"" + Encode(recorderFolder_ + L"\u8a18\u9332.exe", CP_UTF8) + "\" \"\u30c6\u30b9\u30c8\"");
 }

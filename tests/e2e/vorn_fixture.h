@@ -17,7 +17,11 @@ protected:
         directory_ = MakeScratchDirectory(testing::UnitTest::GetInstance()->current_test_info()->name());
     }
 
-    void TearDown() override { EndVorn(&vorn_); }
+    void TearDown() override
+    {
+        EndVorn(&vorn_);
+        RemoveTree(directory_);
+    }
 
     // Writes the settings file byte for byte and starts Vorn on it.
     void Start(const std::string &settings)
@@ -41,9 +45,46 @@ protected:
     }
 
     // The command lines the recording program was started with, once count have arrived.
-    std::vector<std::string> Launches(size_t count)
+    std::vector<std::string> Launches(size_t count, DWORD milliseconds = WAIT_MS)
     {
-        return WaitForLines(recorderFolder_ + L"launched.txt", count);
+        return WaitForLines(recorderFolder_ + L"launched.txt", count, milliseconds);
+    }
+
+    // Wine's X11 driver can drop the modifiers of a synthetic key press when
+    // it resyncs the keyboard state on a focus change. So a press whose
+    // effect does not show is given again, three times at the most; a press
+    // that never works still fails.
+    template <typename Effect>
+    static bool PressUntil(UINT modifiers, UINT key, Effect shown)
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Press(modifiers, key);
+            if (shown())
+                return true;
+        }
+        return false;
+    }
+
+    // Presses until the recording program has been started count times in all.
+    std::vector<std::string> PressForLaunches(UINT modifiers, UINT key, size_t count)
+    {
+        PressUntil(modifiers, key, [&] { return Launches(count, 3000).size() >= count; });
+        return Launches(count, 0);
+    }
+
+    // Presses until Vorn has ended; returns its exit code.
+    DWORD PressForExit(UINT modifiers, UINT key)
+    {
+        PressUntil(modifiers, key, [&] { return WaitForExit(&vorn_, 3000) != STILL_ACTIVE; });
+        return WaitForExit(&vorn_, 0);
+    }
+
+    // Presses until a box titled "Vorn" shows; returns it, or null.
+    HWND PressForBox(UINT modifiers, UINT key)
+    {
+        HWND box = nullptr;
+        PressUntil(modifiers, key, [&] { return (box = WaitForBox(vorn_.process.dwProcessId, L"Vorn", 3000)) != nullptr; });
+        return box;
     }
 
     static std::string Encode(const std::wstring &text, UINT codePage)

@@ -13,13 +13,33 @@ std::wstring ProgramDirectory()
 
 std::wstring MakeScratchDirectory(const char *name)
 {
+    // Wine reuses process ids from run to run, so the time makes the name new.
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
-    std::wstring directory = std::wstring(temp) + L"vorn-e2e-" + std::to_wstring(GetCurrentProcessId()) +
-                             L"-" + std::to_wstring(++serial) + L"-" + std::wstring(name, name + strlen(name));
+    std::wstring directory = std::wstring(temp) + L"vorn-e2e-" + std::to_wstring(GetTickCount64()) + L"-" +
+                             std::to_wstring(++serial) + L"-" + std::wstring(name, name + strlen(name));
     CreateDirectoryW(directory.c_str(), nullptr);
     return directory + L"\\";
+}
+
+void RemoveTree(const std::wstring &directory)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((directory + L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(directory + name + L"\\");
+            else
+                DeleteFileW((directory + name).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(directory.c_str());
 }
 
 void WriteBytes(const std::wstring &path, const std::string &bytes)

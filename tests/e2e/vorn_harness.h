@@ -20,8 +20,11 @@ struct VornProcess {
 // The folder of the test programs, where Vorn.exe and record_args.exe are built.
 std::wstring ProgramDirectory();
 
-// A new empty folder under the temporary folder.
+// A new empty folder under the temporary folder, its path ending in a backslash.
 std::wstring MakeScratchDirectory(const char *name);
+
+// Deletes the folder and everything in it.
+void RemoveTree(const std::wstring &directory);
 
 void WriteBytes(const std::wstring &path, const std::string &bytes);
 std::string ReadBytes(const std::wstring &path);
