@@ -45,7 +45,8 @@ DWORD RunCheck(const std::wstring &file, std::string *output)
 TEST(VornCheckExe, ShowsJapaneseTextAndCombinationsHeldElsewhere)
 {
     ASSERT_EQ(GetOEMCP(), 932u) << "run with LANG=ja_JP.UTF-8";
-    std::wstring file = MakeScratchDirectory("check") + L"setting.vorn";
+    std::wstring directory = MakeScratchDirectory("check");
+    std::wstring file = directory + L"setting.vorn";
     WriteBytes(file, "CA\tJ\tEXEC\tC:\\\x83\x63\x81\x5b\x83\x8b\\\x8b\x4c\x98\x5e.exe\t\x83\x65\x83\x58\x83\x67\r\n"
                      "CA\tH\tALERT\r\n");
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'H'));
@@ -61,6 +62,7 @@ TEST(VornCheckExe, ShowsJapaneseTextAndCombinationsHeldElsewhere)
 
     output.clear();
     EXPECT_EQ(RunCheck(file + L".missing", &output), 2u) << output;
+    RemoveTree(directory);
 }
 
 }  // namespace
