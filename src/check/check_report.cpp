@@ -83,6 +83,14 @@ static void PrintActionNames(FILE *out)
         fprintf(out, "%s%s", NameSeparator(i, !ActionNameTable[i + 1].name), ActionNameTable[i].name);
 }
 
+// "rejected: <before>"<field>"<after>"
+static void PrintRejectedField(FILE *out, const char *before, SettingField field, const char *after)
+{
+    fprintf(out, "rejected: %s", before);
+    PrintQuotedField(out, field);
+    fputs(after, out);
+}
+
 static void PrintProblem(FILE *out, const LineVerdict *verdict)
 {
     SettingField key = verdict->fields.fields[1];
@@ -102,14 +110,10 @@ static void PrintProblem(FILE *out, const LineVerdict *verdict)
         fputs("rejected: the key field is empty", out);
         break;
     case PROBLEM_KEY_TRAILING_SPACE:
-        fputs("rejected: the key ", out);
-        PrintQuotedField(out, key);
-        fputs(" ends with a space", out);
+        PrintRejectedField(out, "the key ", key, " ends with a space");
         break;
     case PROBLEM_UNKNOWN_KEY:
-        fputs("rejected: unknown key ", out);
-        PrintQuotedField(out, key);
-        fputs(": one character, or ", out);
+        PrintRejectedField(out, "unknown key ", key, ": one character, or ");
         PrintKeyNames(out);
         fputs(" (names are case-sensitive)", out);
         break;
@@ -118,14 +122,10 @@ static void PrintProblem(FILE *out, const LineVerdict *verdict)
         PrintActionNames(out);
         break;
     case PROBLEM_ACTION_TRAILING_SPACE:
-        fputs("rejected: the action ", out);
-        PrintQuotedField(out, action);
-        fputs(" ends with a space", out);
+        PrintRejectedField(out, "the action ", action, " ends with a space");
         break;
     case PROBLEM_UNKNOWN_ACTION:
-        fputs("rejected: unknown action ", out);
-        PrintQuotedField(out, action);
-        fputs(": use ", out);
+        PrintRejectedField(out, "unknown action ", action, ": use ");
         PrintActionNames(out);
         fputs(" (case-sensitive)", out);
         break;

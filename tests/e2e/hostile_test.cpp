@@ -4,8 +4,6 @@
 
 namespace {
 
-const UINT WM_TRAYNOTIFY = 10100;
-
 // Vorn still answers, quits with 0 on its QUIT hotkey and releases everything.
 class HostileInput : public VornEndToEnd {
 protected:

@@ -5,8 +5,6 @@
 namespace {
 
 const wchar_t START_ERROR[] = L"設定ファイルが読み込めません。\n起動を中止します。";
-const UINT WM_TRAYNOTIFY = 10100;
-const UINT IDM_EXIT = 40005;
 
 // The start-up error box: no owner, the exact text, and exit code 0 once closed.
 void ExpectStartError(VornProcess *vorn)
