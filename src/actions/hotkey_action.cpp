@@ -1,13 +1,14 @@
 // The three actions: open through the shell, the test alert, and quit.
 #include "actions/hotkey_action.h"
 #include "platform/platform.h"
+#include "settings/setting_text.h"
 
 wchar_t *ToQuotedWide(const char source[SETTING_TEXT_SIZE], wchar_t destination[WIDE_TEXT_SIZE])
 {
     // The whole buffer is converted, zero bytes included, so the work buffer
     // is NUL-terminated wherever the text ends.
     wchar_t work[WIDE_TEXT_SIZE] = {0};
-    if (PlatformOemToWide(source, SETTING_TEXT_SIZE, work, WIDE_TEXT_SIZE) == 0)
+    if (SettingTextToWide(source, SETTING_TEXT_SIZE, work, WIDE_TEXT_SIZE) == 0)
         work[0] = L'\0';
     work[WIDE_TEXT_SIZE - 1] = L'\0';
 

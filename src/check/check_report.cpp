@@ -3,7 +3,7 @@
 #include <string.h>
 
 #ifdef _WIN32
-#include "platform/platform.h"
+#include "settings/setting_text.h"
 #endif
 
 enum { NAME_SIZE = 64 };
@@ -41,7 +41,7 @@ static void PrintFileText(FILE *out, const char *text, int length)
 {
 #ifdef _WIN32
     wchar_t wide[SETTING_LINE_SIZE * 2];
-    int count = length > 0 ? PlatformOemToWide(text, length, wide, SETTING_LINE_SIZE * 2) : 0;
+    int count = length > 0 ? SettingTextToWide(text, length, wide, SETTING_LINE_SIZE * 2) : 0;
     char utf8[SETTING_LINE_SIZE * 6];
     int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, count, utf8, sizeof utf8, nullptr, nullptr);
     fwrite(utf8, 1, bytes > 0 ? (size_t)bytes : 0, out);

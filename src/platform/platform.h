@@ -27,10 +27,14 @@ void PlatformUnregisterHotkey(HWND window, int id);
 // own is refused. A successful probe is released at once.
 int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode);
 
-// Converts sourceBytes bytes as the OEM code page into at most
-// destinationChars UTF-16 units. Returns how many were written, 0 on failure.
-int PlatformOemToWide(const char *source, int sourceBytes, wchar_t *destination,
-                      int destinationChars);
+// The system's OEM code page, the one settings text is read in.
+unsigned PlatformOemCodePage();
+
+// MultiByteToWideChar: converts sourceBytes bytes of codePage with flags into
+// at most destinationChars UTF-16 units. Returns how many were written, 0 on
+// failure (also for flags the code page does not take).
+int PlatformMultiByteToWide(unsigned codePage, unsigned flags, const char *source, int sourceBytes,
+                            wchar_t *destination, int destinationChars);
 
 // Asks the shell to perform verb on file; the result is not examined.
 void PlatformShellExecute(HWND window, const wchar_t *verb, const wchar_t *file,

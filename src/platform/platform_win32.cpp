@@ -43,11 +43,15 @@ int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode)
     return 0;
 }
 
-int PlatformOemToWide(const char *source, int sourceBytes, wchar_t *destination,
-                      int destinationChars)
+unsigned PlatformOemCodePage()
 {
-    return MultiByteToWideChar(CP_OEMCP, MB_PRECOMPOSED, source, sourceBytes, destination,
-                               destinationChars);
+    return GetOEMCP();
+}
+
+int PlatformMultiByteToWide(unsigned codePage, unsigned flags, const char *source, int sourceBytes,
+                            wchar_t *destination, int destinationChars)
+{
+    return MultiByteToWideChar(codePage, flags, source, sourceBytes, destination, destinationChars);
 }
 
 void PlatformShellExecute(HWND window, const wchar_t *verb, const wchar_t *file,

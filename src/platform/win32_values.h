@@ -22,6 +22,10 @@ typedef void *HANDLE;
 #define MB_OK 0x00000000L
 #define MB_ICONERROR 0x00000010L
 #define SW_SHOW 5
+
+#define CP_OEMCP 1
+#define CP_UTF8 65001
+#define MB_PRECOMPOSED 0x00000001
 #endif
 
 #endif

@@ -1,6 +1,7 @@
 // The process entry: create the hidden window, load the settings, then wait
 // for hotkeys and menu commands until shutdown.
 #include <windows.h>
+#include <objbase.h>
 
 #include "settings/setting_loader.h"
 #include "shell/main_window.h"
@@ -18,11 +19,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         return 0;
     }
 
+    // The shell may hand a launch to extensions that are COM servers, so
+    // this thread enters a single-threaded apartment before the first
+    // hotkey can fire. Vorn runs on without it if that fails.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+
     MSG message;
     // Only 0 (WM_QUIT) ends the loop; an error result of -1 does not.
     while (GetMessageW(&message, nullptr, 0, 0) != 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    if (SUCCEEDED(com))
+        CoUninitialize();
     return 0;
 }

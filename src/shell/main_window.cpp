@@ -51,6 +51,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             ShowTrayMenu(window);
         return 0;
     default:
+        // The taskbar's message number is registered at run time, so it has no case.
+        if (RestoreTrayIcon(message))
+            return 0;
         break;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -7,6 +7,7 @@ static_assert(sizeof(NOTIFYICONDATAW) == (sizeof(void *) == 8 ? 976 : 956), "une
 NOTIFYICONDATAW g_trayIcon;
 static HMENU g_trayMenu;
 static HMENU g_trayPopup;
+static UINT g_taskbarCreated;
 
 void AddTrayIcon(HWND window, HINSTANCE instance)
 {
@@ -19,10 +20,21 @@ void AddTrayIcon(HWND window, HINSTANCE instance)
     lstrcpynW(g_trayIcon.szTip, L"Vorn 0.02 (2012/11/04) by Wenlodi",
               sizeof g_trayIcon.szTip / sizeof g_trayIcon.szTip[0]);
     Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
+    // A restarted Explorer has lost every icon and says so with this message.
+    g_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
 
     // A null module takes the menu from the executable's own resources.
     g_trayMenu = LoadMenuW(nullptr, MAKEINTRESOURCEW(IDR_TRAYMENU));
     g_trayPopup = GetSubMenu(g_trayMenu, 0);
+}
+
+int RestoreTrayIcon(UINT message)
+{
+    if (g_taskbarCreated == 0 || message != g_taskbarCreated)
+        return 0;
+    // While the icon still stands the shell refuses a second one with its id.
+    Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
+    return 1;
 }
 
 void RemoveTrayIcon()

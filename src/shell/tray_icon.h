@@ -13,6 +13,10 @@ extern NOTIFYICONDATAW g_trayIcon;
 // Adds the icon and loads the popup menu; nothing is examined or reported.
 void AddTrayIcon(HWND window, HINSTANCE instance);
 
+// Adds the icon again with the same record when a new taskbar announces
+// itself; returns 0 when message was not that announcement.
+int RestoreTrayIcon(UINT message);
+
 void RemoveTrayIcon();
 
 // Shows the popup menu at the cursor; a choice arrives as WM_COMMAND.

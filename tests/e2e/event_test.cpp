@@ -53,4 +53,20 @@ TEST_F(VornEndToEnd, TheAlertIsOwnedByTheWindowAndHotkeysStillWorkWhileItIsOpen)
     ExpectCleanEnd(PressForExit(CTRL_SHIFT_ALT, 'Q'), {{CTRL_ALT, 'T'}, {CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}});
 }
 
+// A resident program must not grow: after a warm-up, launches, menus, alerts
+// and foreign messages leave its handles and working set where they were.
+TEST_F(VornEndToEnd, DozensOfEventsLeaveNoHandleOrMemoryBehind)
+{
+    std::string recorder = InstallRecorder();
+    Start("CA\tE\tEXEC\t" + recorder + "\nCA\tT\tALERT\n");
+    std::wstring launched = recorderFolder_ + L"launched.txt";
+    ASSERT_TRUE(RunWorkload(&vorn_, 0, 1, launched, {5, 2, 2, 100})) << "warm-up";
+    Footprint warm = FootprintOf(vorn_.process);
+    ASSERT_GT(warm.handles, 0u) << "the system's handle list has none of Vorn's";
+    ASSERT_TRUE(RunWorkload(&vorn_, 0, 1, launched, {30, 10, 10, 1000}));
+    Footprint end = FootprintOf(vorn_.process);
+    EXPECT_EQ(end.handles, warm.handles);
+    EXPECT_LE(end.workingSet, warm.workingSet + (1u << 20));
+}
+
 }  // namespace

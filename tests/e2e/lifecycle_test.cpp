@@ -2,6 +2,8 @@
 // notification icon's popup menu.
 #include "vorn_fixture.h"
 
+#include <shellapi.h>
+
 namespace {
 
 const wchar_t START_ERROR[] = L"設定ファイルが読み込めません。\n起動を中止します。";
@@ -65,7 +67,15 @@ TEST_F(VornEndToEnd, TheQuitHotkeyAndWmCloseEndWithZeroAndReleaseEverything)
     ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}, {CTRL_ALT, 'R'}});
 }
 
-TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsAndItsMenuEndsIt)
+// What a new Explorer says to every top-level window.
+void AnnounceTaskbar()
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
+                        WAIT_MS, &result);
+}
+
+TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsComesBackWithANewTaskbarAndItsMenuEndsIt)
 {
     ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "an icon is left from before";
     Start("CA\tE\tALERT\r\n");
@@ -86,6 +96,20 @@ TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsAndItsMenuEndsIt)
     // A left click on the icon does nothing; a right click opens the menu.
     ClickWindow(icons[0], MOUSEEVENTF_LEFTDOWN);
     EXPECT_EQ(WaitForPopupMenu(vorn_.process.dwProcessId, 500), nullptr);
+
+    // After an Explorer restart the icon is added again, once, however often it is announced.
+    NOTIFYICONDATAW shown = {};
+    shown.cbSize = sizeof shown;
+    shown.hWnd = vorn_.window;
+    Shell_NotifyIconW(NIM_DELETE, &shown);  // as the shell does when Explorer ends
+    ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
+    AnnounceTaskbar();
+    ASSERT_EQ(WaitForTrayIcons(1).size(), 1u) << "the icon did not come back";
+    AnnounceTaskbar();
+    Sleep(500);
+    icons = WaitForTrayIcons(1);
+    ASSERT_EQ(icons.size(), 1u) << "a second announcement left two icons";
+
     ClickWindow(icons[0], MOUSEEVENTF_RIGHTDOWN);
     HWND menu = WaitForPopupMenu(vorn_.process.dwProcessId);
     ASSERT_NE(menu, nullptr) << "a right click on the icon opened no menu";

@@ -1,5 +1,6 @@
 #include "vorn_harness.h"
 
+#include <psapi.h>
 #include <string.h>
 
 std::wstring ProgramDirectory()
@@ -303,4 +304,125 @@ std::vector<std::string> WaitForLines(const std::wstring &path, size_t count, DW
         Sleep(50);
     }
     return lines;
+}
+
+// The system's handle list, as NtQuerySystemInformation(SystemHandleInformation) gives it.
+struct HandleEntry {
+    USHORT processId;
+    USHORT creatorBackTraceIndex;
+    UCHAR objectType;
+    UCHAR attributes;
+    USHORT value;
+    PVOID object;
+    ULONG access;
+};
+
+struct HandleList {
+    ULONG count;
+    HandleEntry entries[1];
+};
+
+static size_t HandleCount(DWORD processId)
+{
+    typedef LONG(WINAPI * QueryFunction)(ULONG, PVOID, ULONG, PULONG);
+    QueryFunction query =
+        (QueryFunction)(void *)GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation");
+    const ULONG SYSTEM_HANDLE_INFORMATION = 16;
+    const LONG INFO_LENGTH_MISMATCH = (LONG)0xC0000004;
+    std::vector<char> buffer(1 << 16);
+    LONG status;
+    while ((status = query(SYSTEM_HANDLE_INFORMATION, buffer.data(), (ULONG)buffer.size(), nullptr)) ==
+           INFO_LENGTH_MISMATCH)
+        buffer.resize(buffer.size() * 2);
+    if (status < 0)
+        return 0;
+    const HandleList *list = (const HandleList *)buffer.data();
+    size_t count = 0;
+    for (ULONG i = 0; i < list->count; ++i)
+        count += list->entries[i].processId == (USHORT)processId;
+    return count;
+}
+
+Footprint FootprintOf(const PROCESS_INFORMATION &process)
+{
+    Footprint footprint;
+    footprint.handles = HandleCount(process.dwProcessId);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+        footprint.workingSet = memory.WorkingSetSize;
+    return footprint;
+}
+
+static bool Answers(HWND window)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, WAIT_MS, &result) != 0;
+}
+
+static bool WaitWhileWindow(HWND window)
+{
+    for (DWORD waited = 0; waited < WAIT_MS; waited += 10) {
+        if (!IsWindow(window) || !IsWindowVisible(window))
+            return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+static size_t LineCount(const std::wstring &path)
+{
+    std::string bytes = ReadBytes(path);
+    size_t count = 0;
+    for (char byte : bytes)
+        count += byte == '\n';
+    return count;
+}
+
+bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, const std::wstring &launched,
+                 const Workload &workload)
+{
+    const UINT WM_TRAYNOTIFY = 10100;
+    DWORD processId = vorn->process.dwProcessId;
+    // One launch at a time, so no more than one launched program runs at once.
+    size_t lines = LineCount(launched);
+    for (int i = 0; i < workload.launches; ++i) {
+        PostMessageW(vorn->window, WM_HOTKEY, 10000 + execSlot, 0);
+        ++lines;
+        DWORD waited = 0;
+        for (; waited < WAIT_MS && LineCount(launched) < lines; waited += 5)
+            Sleep(5);
+        if (waited >= WAIT_MS)
+            return false;
+    }
+    for (int i = 0; i < workload.menus; ++i) {
+        PostMessageW(vorn->window, WM_TRAYNOTIFY, 0, WM_RBUTTONUP);
+        HWND menu = WaitForPopupMenu(processId);
+        if (!menu)
+            return false;
+        Press(0, VK_ESCAPE);
+        if (!WaitWhileWindow(menu))
+            return false;
+    }
+    for (int i = 0; i < workload.alerts; ++i) {
+        PostMessageW(vorn->window, WM_HOTKEY, 10000 + alertSlot, 0);
+        HWND box = WaitForBox(processId, L"Vorn");
+        if (!box)
+            return false;
+        CloseBox(box);
+        if (!WaitWhileWindow(box))
+            return false;
+    }
+    const WPARAM foreignIds[] = {0, 9999, 10050, 0xFFFF, 0x100002710};
+    const LPARAM mouse[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN};
+    for (int i = 0; i < workload.foreign; ++i) {
+        if (i % 2 == 0)
+            PostMessageW(vorn->window, WM_HOTKEY, foreignIds[i / 2 % 5], 0);
+        else
+            PostMessageW(vorn->window, WM_TRAYNOTIFY, 0, mouse[i / 2 % 5]);
+        // The queue holds a bounded number of posted messages: let it drain.
+        if (i % 500 == 499 && !Answers(vorn->window))
+            return false;
+    }
+    return Answers(vorn->window);
 }

@@ -75,6 +75,28 @@ std::wstring BoxText(HWND box);
 // Clicks the box's OK button.
 void CloseBox(HWND box);
 
+// What a process holds: its handles (counted in the system's handle list,
+// since Wine's GetProcessHandleCount says 0) and its working set in bytes.
+struct Footprint {
+    size_t handles = 0;
+    size_t workingSet = 0;
+};
+Footprint FootprintOf(const PROCESS_INFORMATION &process);
+
+// Weeks of use in little: the numbers of each kind of event Vorn is given.
+struct Workload {
+    int launches;  // hotkeys of the EXEC slot, each waited for in launched
+    int menus;     // popup menus opened and dismissed
+    int alerts;    // test alerts opened and closed
+    int foreign;   // WM_HOTKEY with identifiers not Vorn's, icon messages of other mouse events
+};
+
+// Gives a running Vorn the workload through its hotkey slots execSlot and
+// alertSlot; launched is the file each launch adds a line to. Returns false
+// when an event did not have its effect in time.
+bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, const std::wstring &launched,
+                 const Workload &workload);
+
 // Waits until the file holds at least count lines; returns them.
 std::vector<std::string> WaitForLines(const std::wstring &path, size_t count,
                                       DWORD milliseconds = WAIT_MS);

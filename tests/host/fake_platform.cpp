@@ -68,13 +68,22 @@ int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode)
     return 0;
 }
 
+unsigned PlatformOemCodePage()
+{
+    return g_fake.oemCodePage;
+}
+
 // Bytes widen one to one, as Latin-1 would, so tests can predict the text;
-// the real OEM conversion is tested on Windows.
-int PlatformOemToWide(const char *source, int sourceBytes, wchar_t *destination,
-                      int destinationChars)
+// the real OEM conversion is tested on Windows. Like Windows, UTF-8 and
+// GB18030 refuse every flag but MB_ERR_INVALID_CHARS.
+int PlatformMultiByteToWide(unsigned codePage, unsigned flags, const char *source, int sourceBytes,
+                            wchar_t *destination, int destinationChars)
 {
     g_fake.calls.push_back("convert");
-    if (g_fake.conversionFails || sourceBytes > destinationChars)
+    g_fake.conversions.push_back({codePage, flags});
+    unsigned actual = codePage == CP_OEMCP ? g_fake.oemCodePage : codePage;
+    bool refusesFlags = actual == 65001 || actual == 54936;
+    if (g_fake.conversionFails || sourceBytes > destinationChars || (refusesFlags && (flags & ~0x8u)))
         return 0;
     for (int i = 0; i < sourceBytes; ++i)
         destination[i] = (unsigned char)source[i];

@@ -46,6 +46,7 @@ struct FakePlatform {
     int readSize = 99;        // the most bytes one read delivers
     int failReadNumber = -1;  // the read (counted from 0) that fails, or -1
     bool conversionFails = false;
+    unsigned oemCodePage = 437;
     std::vector<std::pair<unsigned, int>> heldElsewhere;  // combinations other programs hold
 
     // What the code under test did.
@@ -60,6 +61,7 @@ struct FakePlatform {
     std::vector<RecordedMessageBox> messageBoxes;
     std::vector<RecordedMessage> sentMessages;
     std::vector<HWND> foregroundWindows;
+    std::vector<std::pair<unsigned, unsigned>> conversions;  // code page and flags of each
     std::vector<std::string> calls;  // operation names in the order they came
 };
 

@@ -115,6 +115,20 @@ TEST(ToQuotedWide, AFailedConversionGivesTheQuotesAlone)
     EXPECT_STREQ(destination, L"\"\"");
 }
 
+TEST(ToQuotedWide, ConvertsByTheOemCodePageWithTheFlagsItTakes)
+{
+    // UTF-8 and GB18030 refuse MB_PRECOMPOSED; every other code page keeps it.
+    for (unsigned codePage : {932u, 437u, 850u, 65001u, 54936u}) {
+        ResetFakePlatform();
+        g_fake.oemCodePage = codePage;
+        char source[SETTING_TEXT_SIZE] = "C:\\a.exe";
+        wchar_t destination[WIDE_TEXT_SIZE];
+        EXPECT_STREQ(ToQuotedWide(source, destination), L"\"C:\\a.exe\"") << codePage;
+        unsigned flags = codePage == 65001 || codePage == 54936 ? 0 : MB_PRECOMPOSED;
+        EXPECT_EQ(g_fake.conversions, (std::vector<std::pair<unsigned, unsigned>>{{CP_OEMCP, flags}})) << codePage;
+    }
+}
+
 TEST(ToQuotedWide, TextTooLongForTheDestinationIsCutAndStillClosed)
 {
     ResetFakePlatform();

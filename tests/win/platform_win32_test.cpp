@@ -8,6 +8,8 @@
 #include "actions/hotkey_action.h"
 #include "platform/platform.h"
 #include "settings/setting_loader.h"
+#include "shell/main_window.h"
+#include "shell/tray_icon.h"
 
 namespace {
 
@@ -46,19 +48,26 @@ protected:
     wchar_t directory_[MAX_PATH];
 };
 
+// Run under two locales: Japanese, where both code pages are 932, and
+// C.UTF-8, where ANSI is 1252 and OEM is 437, so taking the wrong one shows.
 TEST(ToQuotedWide, DecodesByTheOemCodePage)
 {
-    ASSERT_EQ(GetOEMCP(), 932u) << "run with LANG=ja_JP.UTF-8";
     struct Case {
+        UINT oemCodePage;  // 0: any
         const char *source;
         const wchar_t *quoted;
     } cases[] = {
-        {"C:\\Tools\\My Editor\\edit.exe", L"\"C:\\Tools\\My Editor\\edit.exe\""},
-        {"", L"\"\""},
-        {"C:\\\x83\x65\x83\x58\x83\x67\\\x95\x5c.exe", L"\"C:\\\u30c6\u30b9\u30c8\\\u8868.exe\""},
-        {"\xb1\xb2", L"\"\uff71\uff72\""},  // half-width katakana are single bytes
+        {0, "C:\\Tools\\My Editor\\edit.exe", L"\"C:\\Tools\\My Editor\\edit.exe\""},
+        {0, "", L"\"\""},
+        {932, "C:\\\x83\x65\x83\x58\x83\x67\\\x95\x5c.exe", L"\"C:\\\u30c6\u30b9\u30c8\\\u8868.exe\""},
+        {932, "\xb1\xb2", L"\"\uff71\uff72\""},  // half-width katakana are single bytes
+        {437, "caf\x82\\\x84", L"\"caf\u00e9\\\u00e4\""},  // 1252 would give U+201A and U+201E
     };
+    UINT oem = GetOEMCP();
+    ASSERT_TRUE(oem == 932 || oem == 437) << "run with LANG=ja_JP.UTF-8 or LANG=C.UTF-8";
     for (const Case &c : cases) {
+        if (c.oemCodePage != 0 && c.oemCodePage != oem)
+            continue;
         char source[SETTING_TEXT_SIZE] = {0};
         strcpy(source, c.source);
         wchar_t destination[WIDE_TEXT_SIZE];
@@ -107,6 +116,29 @@ TEST_F(InScratchDirectory, LoadedCombinationsAreHeldUntilUnregistered)
     UnregisterBindings(window);
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT | MOD_ALT, 'Q'));
     EXPECT_TRUE(RegisterHotKey(nullptr, 2, MOD_CONTROL | MOD_SHIFT | MOD_ALT, VK_END));
+    UnregisterHotKey(nullptr, 1);
+    UnregisterHotKey(nullptr, 2);
+    DestroyWindow(window);
+}
+
+// The shutdown's effects, seen while the process still lives: after the
+// system's own clean-up at exit, a shutdown that did nothing would look the same.
+TEST_F(InScratchDirectory, ShutdownOnALiveWindowFreesItsCombinationsAndItsIcon)
+{
+    WriteSettings("CSA\tQ\tQUIT\r\n\r\nCSA\tEND\tALERT\r\n");
+    HWND window = CreateMainWindow(GetModuleHandleW(nullptr));
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(LoadSettingFile(window), 0);
+    NOTIFYICONDATAW icon = g_trayIcon;
+    EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "no icon to begin with";
+    EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT | MOD_ALT, 'Q'));
+
+    SendMessageW(window, WM_DESTROY, 0, 0);
+    EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the icon outlived the shutdown";
+    EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT | MOD_ALT, 'Q'));
+    EXPECT_TRUE(RegisterHotKey(nullptr, 2, MOD_CONTROL | MOD_SHIFT | MOD_ALT, VK_END));
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the loop would not end";
     UnregisterHotKey(nullptr, 1);
     UnregisterHotKey(nullptr, 2);
     DestroyWindow(window);
