@@ -160,6 +160,25 @@ int main()
     Close(&floorProcess, L"VornFloor");
     Close(&vorn, L"Vorn");
 
+    // Weeks of use in little: handles and working set after a warm-up and
+    // after a thousand launches, menus, alerts and foreign messages.
+    std::wstring usedDirectory = MakeScratchDirectory("bench-use");
+    std::wstring usedRecorder = usedDirectory + L"record_args.exe";
+    CopyFileW((bin + L"record_args.exe").c_str(), usedRecorder.c_str(), FALSE);
+    WideCharToMultiByte(CP_ACP, 0, usedRecorder.c_str(), -1, recorderBytes, MAX_PATH, nullptr, nullptr);
+    WriteBytes(usedDirectory + L"setting.vorn", std::string("CA\tL\tEXEC\t") + recorderBytes + "\r\nCA\tT\tALERT\r\n");
+    VornProcess used;
+    StartVorn(usedDirectory, &used);
+    std::wstring usedLaunched = usedDirectory + L"launched.txt";
+    bool usedOk = RunWorkload(&used, 0, 1, usedLaunched, {20, 5, 5, 500});
+    Footprint warm = FootprintOf(used.process);
+    const Workload weeks = {1000, 100, 100, 10000};
+    usedOk = usedOk && RunWorkload(&used, 0, 1, usedLaunched, weeks);
+    Footprint worn = FootprintOf(used.process);
+    PostMessageW(used.window, WM_CLOSE, 0, 0);
+    EndVorn(&used);
+    RemoveTree(usedDirectory);
+
     printf("| %-34s | %14s | %14s | %6s | %-8s |\n", "measurement (median of 9)", "Vorn", "floor", "ratio", "target");
     printf("|%s|%s|%s|%s|%s|\n", std::string(36, '-').c_str(), std::string(16, '-').c_str(),
            std::string(16, '-').c_str(), std::string(8, '-').c_str(), std::string(10, '-').c_str());
@@ -170,5 +189,12 @@ int main()
     PrintRow("peak working set", vornMemory.PeakWorkingSetSize / 1024.0, floorMemory.PeakWorkingSetSize / 1024.0,
              "KiB", "");
     PrintRow("private bytes", vornMemory.PrivateUsage / 1024.0, floorMemory.PrivateUsage / 1024.0, "KiB", "");
+    printf("\nAfter a warm-up, then after %d launches, %d menus, %d alerts and %d foreign messages%s:\n",
+           weeks.launches, weeks.menus, weeks.alerts, weeks.foreign, usedOk ? "" : " (INCOMPLETE: an event had no effect)");
+    printf("| %-34s | %14s | %14s | %14s | %-8s |\n", "", "after warm-up", "at the end", "growth", "target");
+    printf("| %-34s | %14zu | %14zu | %+14lld | %-8s |\n", "handles", warm.handles, worn.handles,
+           (long long)worn.handles - (long long)warm.handles, "+0");
+    printf("| %-34s | %10.0f KiB | %10.0f KiB | %+10.0f KiB | %-8s |\n", "working set", warm.workingSet / 1024.0,
+           worn.workingSet / 1024.0, ((double)worn.workingSet - (double)warm.workingSet) / 1024.0, "+1 MiB");
     return 0;
 }

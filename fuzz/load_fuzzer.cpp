@@ -1,11 +1,13 @@
 // Any bytes as the settings file, served in reads of a size the input chooses,
-// with a read that may fail, through the recording fake platform.
+// with a read that may fail, through the recording fake platform; and
+// vorn-check's report of the same bytes.
 #include <stdint.h>
 #include <string.h>
 
 #include <string>
 #include <vector>
 
+#include "check_agreement.h"
 #include "fake_platform.h"
 #include "fuzz_check.h"
 #include "settings/setting_loader.h"
@@ -84,5 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CheckTable(outcome);
     if (failReadNumber < 0)
         FUZZ_CHECK(SameTable(outcome, Load(contents, 99, -1)));
+    // vorn-check reports exactly what the loader binds.
+    FUZZ_CHECK(CheckDisagreesWithLoader(contents).empty());
     return 0;
 }

@@ -7,7 +7,7 @@ packages=(
     cmake make g++ googletest libgtest-dev libbenchmark-dev binutils-mingw-w64-x86-64
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     clang libclang-rt-14-dev clang-tidy cppcheck
-    wine wine64 xvfb xauth locales
+    wine wine64 xvfb xauth locales fonts-ipafont-gothic x11-apps imagemagick xdotool
 )
 
 missing=()

@@ -4,24 +4,49 @@
 
 #ifdef _WIN32
 #include "settings/setting_text.h"
+#else
+#include <iconv.h>
 #endif
 
 enum { NAME_SIZE = 64 };
 
+static unsigned g_reportCodePage = 932;
+
+void SetReportCodePage(unsigned codePage)
+{
+    g_reportCodePage = codePage;
+}
+
+// The keys that bytes below 0x30 name, by virtual-key code; null where none.
+static const char *const LOW_KEYS[0x30] = {
+    nullptr, "Left Button", "Right Button", "Cancel", "Middle Button", "X Button 1", "X Button 2", nullptr,
+    "Backspace", "Tab", nullptr, nullptr, "Clear", "Enter", nullptr, nullptr,
+    "Shift", "Ctrl", "Alt", "Pause", "Caps Lock", "Kana", "IME On", "Junja",
+    "Final", "Kanji", "IME Off", "Esc", "Convert", "Nonconvert", "Accept", "Mode Change",
+    "Space", "Page Up", "Page Down", "End", "Home", "Left", "Up", "Right",
+    "Down", "Select", "Print", "Execute", "Print Screen", "Insert", "Delete", "Help",
+};
+
+// The numeric keypad's operators, 0x6A to 0x6F (small j to o).
+static const char *const NUMPAD_OPERATORS[6] = {"Num *", "Num +", "Num Separator", "Num -", "Num .", "Num /"};
+
+// The real name of the key a code stands for, as a keyboard labels it.
 static void KeyDisplayName(int32_t keyCode, char *name, size_t capacity)
 {
-    for (const KeyName *entry = KeyNameTable; entry->name; ++entry) {
-        if ((signed char)entry->code == keyCode) {
-            snprintf(name, capacity, "%s", entry->name);
-            return;
-        }
-    }
-    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
+    if (keyCode > 0 && keyCode < 0x30 && LOW_KEYS[keyCode])
+        snprintf(name, capacity, "%s", LOW_KEYS[keyCode]);
+    else if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
         snprintf(name, capacity, "%c", (char)keyCode);
-    else if (keyCode == ' ')
-        snprintf(name, capacity, "Space");
+    else if (keyCode >= 0x5B && keyCode <= 0x5D)
+        snprintf(name, capacity, "%s", keyCode == 0x5B ? "Left Win" : keyCode == 0x5C ? "Right Win" : "Menu");
+    else if (keyCode == 0x5F)
+        snprintf(name, capacity, "Sleep");
     else if (keyCode >= 0x60 && keyCode <= 0x69)
-        snprintf(name, capacity, "Num%d", keyCode - 0x60);
+        snprintf(name, capacity, "Num %d", keyCode - 0x60);
+    else if (keyCode >= 0x6A && keyCode <= 0x6F)
+        snprintf(name, capacity, "%s", NUMPAD_OPERATORS[keyCode - 0x6A]);
+    else if (keyCode >= 0x70 && keyCode <= 0x7F)
+        snprintf(name, capacity, "F%d", keyCode - 0x70 + 1);
     else
         snprintf(name, capacity, "VK 0x%02X", (unsigned)keyCode & 0xffu);
 }
@@ -35,28 +60,68 @@ static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t 
              parsed->modifiers & MOD_WIN ? "Win+" : "", key);
 }
 
-// The file's own text: decoded as the OEM code page on Windows, escaped
-// where it is not printable ASCII elsewhere.
+// The file's own text, decoded as the OEM code page that Vorn reads it in.
+#ifdef _WIN32
 static void PrintFileText(FILE *out, const char *text, int length)
 {
-#ifdef _WIN32
     wchar_t wide[SETTING_LINE_SIZE * 2];
     int count = length > 0 ? SettingTextToWide(text, length, wide, SETTING_LINE_SIZE * 2) : 0;
     char utf8[SETTING_LINE_SIZE * 6];
     int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, count, utf8, sizeof utf8, nullptr, nullptr);
     fwrite(utf8, 1, bytes > 0 ? (size_t)bytes : 0, out);
-#else
-    for (int i = 0; i < length; ++i) {
-        unsigned char byte = (unsigned char)text[i];
-        if (byte == '\t')
-            fputs("\\t", out);
-        else if (byte < 0x20 || byte >= 0x7f)
-            fprintf(out, "\\x%02X", byte);
-        else
-            fputc(byte, out);
-    }
-#endif
 }
+#else
+static void PrintEscaped(FILE *out, unsigned char byte)
+{
+    if (byte == '\t')
+        fputs("\\t", out);
+    else
+        fprintf(out, "\\x%02X", byte);
+}
+
+// Through iconv into UTF-8; control bytes, and bytes the code page does not
+// decode, are shown as escapes.
+static void PrintFileText(FILE *out, const char *text, int length)
+{
+    char name[32];
+    if (g_reportCodePage == 65001)
+        snprintf(name, sizeof name, "UTF-8");
+    else
+        snprintf(name, sizeof name, "CP%u", g_reportCodePage);
+    iconv_t decoder = iconv_open("UTF-8", name);
+    int i = 0;
+    while (i < length) {
+        unsigned char byte = (unsigned char)text[i];
+        if (byte < 0x20 || byte == 0x7f || decoder == (iconv_t)-1) {
+            if (byte < 0x20 || byte >= 0x7f)
+                PrintEscaped(out, byte);
+            else
+                fputc(byte, out);
+            ++i;
+            continue;
+        }
+        // One character at a time: at most four bytes in any code page iconv knows.
+        char utf8[16];
+        int taken = 0;
+        for (int size = 1; size <= 4 && i + size <= length && !taken; ++size) {
+            char *in = (char *)text + i, *decoded = utf8;
+            size_t inLeft = (size_t)size, outLeft = sizeof utf8;
+            iconv(decoder, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(decoder, &in, &inLeft, &decoded, &outLeft) != (size_t)-1 && inLeft == 0) {
+                fwrite(utf8, 1, sizeof utf8 - outLeft, out);
+                taken = size;
+            }
+        }
+        if (!taken) {
+            PrintEscaped(out, byte);
+            taken = 1;
+        }
+        i += taken;
+    }
+    if (decoder != (iconv_t)-1)
+        iconv_close(decoder);
+}
+#endif
 
 static void PrintQuotedField(FILE *out, SettingField field)
 {
@@ -168,18 +233,32 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
                 combination, verdict->duplicateOf);
     if (warnings & WARNING_HELD_ELSEWHERE)
         fprintf(out, "%sanother program holds %s; this line never fires\n", indent, combination);
+    if (warnings & WARNING_HELD_VORN_RUNNING)
+        fprintf(out, "%s%s is held, and Vorn is running: it may be the holder (quit it to check for other programs)\n",
+                indent, combination);
     if (warnings & WARNING_LONG_MODIFIERS)
         fprintf(out, "%sthe modifier field is longer than 9 bytes\n", indent);
     if (warnings & WARNING_OTHER_MODIFIER_BYTES)
         fprintf(out, "%smodifier bytes other than A, C, S and W are ignored\n", indent);
     if (warnings & WARNING_NO_MODIFIER)
         fprintf(out, "%sno modifier: the key alone is taken in every program\n", indent);
-    if (warnings & WARNING_SMALL_LETTER)
-        fprintf(out, "%sthe small letter '%c' names the numpad key VK 0x%02X, not the %c key\n", indent,
-                verdict->fields.fields[1].text[0], (unsigned)verdict->parsed.keyCode,
-                verdict->fields.fields[1].text[0] - 'a' + 'A');
+    if (warnings & WARNING_KEY_CHARACTER) {
+        char character = verdict->fields.fields[1].text[0];
+        char key[NAME_SIZE];
+        KeyDisplayName(verdict->parsed.keyCode, key, sizeof key);
+        if (character >= 'a' && character <= 'z')
+            fprintf(out, "%sthe small letter '%c' names the key %s, not the %c key\n", indent, character, key,
+                    character - 'a' + 'A');
+        else if (character > ' ' && character != 0x7f)
+            fprintf(out, "%sthe character '%c' names the key %s\n", indent, character, key);
+        else
+            fprintf(out, "%sthe control byte 0x%02X names the key %s\n", indent, (unsigned)character, key);
+    }
     if (warnings & WARNING_HIGH_BYTE_KEY)
         fprintf(out, "%sa key byte above 0x7F names no usable key\n", indent);
+    if (warnings & WARNING_TARGET_MISSING)
+        fprintf(out, "%sthe shell finds no file, folder, program or registered address for this target;"
+                     " the hotkey will open nothing\n", indent);
 }
 
 void PrintReportHeader(FILE *out)
@@ -201,8 +280,37 @@ void PrintVerdict(FILE *out, const LineVerdict *verdict)
     PrintWarnings(out, verdict);
 }
 
+// How to save the file so that Vorn reads what the editor shows.
+static void PrintEncodingFix(FILE *out, unsigned codePage)
+{
+    if (codePage == 932)
+        fputs("save it as Shift-JIS / ANSI\n", out);
+    else
+        fprintf(out, "save it as ANSI (code page %u)\n", codePage);
+}
+
 void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
 {
+    unsigned codePage = summary->codePage;
+    switch (summary->encoding) {
+    case ENCODING_UTF8_BOM:
+        fprintf(out, "warning: the file is saved as UTF-8 with a byte order mark; Vorn reads code page %u, so the"
+                     " mark joins line 1's modifiers and text beyond ASCII arrives garbled: ", codePage);
+        PrintEncodingFix(out, codePage);
+        break;
+    case ENCODING_UTF16:
+        fprintf(out, "warning: the file is saved as UTF-16 (Unicode); Vorn reads code page %u byte by byte and"
+                     " binds nothing as written: ", codePage);
+        PrintEncodingFix(out, codePage);
+        break;
+    case ENCODING_UTF8:
+        fprintf(out, "warning: the file is saved as UTF-8; Vorn reads code page %u, so its text beyond ASCII"
+                     " arrives garbled and such launches fail: ", codePage);
+        PrintEncodingFix(out, codePage);
+        break;
+    case ENCODING_FITS:
+        break;
+    }
     if (summary->trailingBytes > 0)
         fprintf(out, "warning: %d bytes after the last LF are no line and are ignored; end the line with an LF\n",
                 summary->trailingBytes);

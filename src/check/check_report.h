@@ -6,6 +6,10 @@
 
 #include "check/setting_check.h"
 
+// The OEM code page the file's text is decoded in where the system has
+// none to give (not on Windows, which uses its own); 932 unless set.
+void SetReportCodePage(unsigned codePage);
+
 void PrintReportHeader(FILE *out);
 
 void PrintVerdict(FILE *out, const LineVerdict *verdict);

@@ -1,4 +1,5 @@
 #include "check/setting_check.h"
+#include "check/check_probe.h"
 #include "platform/platform.h"
 
 #include <string.h>
@@ -12,11 +13,13 @@ struct Combination {
 };
 
 struct CheckState {
+    const wchar_t *path;
     VerdictHandler handler;
     void *context;
     CheckSummary *summary;
     Combination bound[MAX_BINDINGS];
     int boundCount;
+    int vornRunning;  // -1 until asked
 };
 
 static int EndsWithSpace(SettingField field)
@@ -33,6 +36,9 @@ static LineProblem FindProblem(const LineVerdict *verdict)
         return PROBLEM_TOO_LONG;
     if (strcmp(verdict->text, "") == 0 || strcmp(verdict->text, "\r") == 0)
         return PROBLEM_BLANK;
+    // The parser's verdict comes first: without a tab, a CR still ends a field.
+    if (verdict->parsed.keyCode != 0 && verdict->parsed.action != ACTION_NONE)
+        return PROBLEM_NONE;
     if (!strchr(verdict->text, '\t'))
         return PROBLEM_NO_TAB;
     if (verdict->parsed.keyCode == 0) {
@@ -40,19 +46,25 @@ static LineProblem FindProblem(const LineVerdict *verdict)
             return PROBLEM_EMPTY_KEY;
         return EndsWithSpace(fields[1]) ? PROBLEM_KEY_TRAILING_SPACE : PROBLEM_UNKNOWN_KEY;
     }
-    if (verdict->parsed.action == ACTION_NONE) {
-        if (fields[2].length == 0)
-            return PROBLEM_EMPTY_ACTION;
-        return EndsWithSpace(fields[2]) ? PROBLEM_ACTION_TRAILING_SPACE : PROBLEM_UNKNOWN_ACTION;
-    }
-    return PROBLEM_NONE;
+    if (fields[2].length == 0)
+        return PROBLEM_EMPTY_ACTION;
+    return EndsWithSpace(fields[2]) ? PROBLEM_ACTION_TRAILING_SPACE : PROBLEM_UNKNOWN_ACTION;
+}
+
+// Capitals, digits and the space name their own keys; every other byte below
+// 0x80 names some other key (a small e is Num 5, '!' is Page Up).
+static int NamesAnotherKey(SettingField key)
+{
+    if (key.length != 1)
+        return 0;
+    char byte = key.text[0];
+    return byte > 0 && !(byte >= 'A' && byte <= 'Z') && !(byte >= '0' && byte <= '9') && byte != ' ';
 }
 
 static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
 {
     unsigned warnings = 0;
     SettingField modifiers = verdict->fields.fields[0];
-    SettingField key = verdict->fields.fields[1];
     if (modifiers.length > LONGEST_NAME)
         warnings |= WARNING_LONG_MODIFIERS;
     for (int i = 0; i < modifiers.length; ++i) {
@@ -61,10 +73,12 @@ static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
     }
     if (verdict->parsed.modifiers == 0)
         warnings |= WARNING_NO_MODIFIER;
-    if (key.length == 1 && key.text[0] >= 'a' && key.text[0] <= 'z')
-        warnings |= WARNING_SMALL_LETTER;
+    if (NamesAnotherKey(verdict->fields.fields[1]))
+        warnings |= WARNING_KEY_CHARACTER;
     if (verdict->parsed.keyCode < 0)
         warnings |= WARNING_HIGH_BYTE_KEY;
+    if (verdict->parsed.action == ACTION_EXEC && ProbeTarget(verdict->parsed.target, state->path) == TARGET_MISSING)
+        warnings |= WARNING_TARGET_MISSING;
 
     for (int i = 0; i < state->boundCount; ++i) {
         const Combination *earlier = &state->bound[i];
@@ -74,9 +88,13 @@ static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
             return warnings;
         }
     }
-    // Only a combination the file has not already taken can be held by someone else.
-    if (PlatformHotkeyIsHeld(verdict->parsed.modifiers, verdict->parsed.keyCode))
-        warnings |= WARNING_HELD_ELSEWHERE;
+    // Only a combination the file has not already taken can be held by someone
+    // else; while Vorn runs, that someone may be Vorn itself.
+    if (ProbeHotkeyIsHeld(verdict->parsed.modifiers, verdict->parsed.keyCode)) {
+        if (state->vornRunning < 0)
+            state->vornRunning = ProbeVornIsRunning();
+        warnings |= state->vornRunning ? WARNING_HELD_VORN_RUNNING : WARNING_HELD_ELSEWHERE;
+    }
     state->bound[state->boundCount++] = {verdict->parsed.modifiers, verdict->parsed.keyCode, verdict->number};
     return warnings;
 }
@@ -109,23 +127,95 @@ static int CheckLine(void *context, const char *line, int length)
     return 0;
 }
 
-int CheckSettingFile(const wchar_t *path, VerdictHandler handler, void *context, CheckSummary *summary)
+static int IsAsciiText(unsigned char byte)
+{
+    return byte == '\t' || byte == '\r' || byte == '\n' || (byte >= 0x20 && byte < 0x7f);
+}
+
+void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
+{
+    for (int i = 0; i < length; ++i, ++scan->offset) {
+        unsigned char byte = (unsigned char)bytes[i];
+        if (scan->offset < 2)
+            scan->utf16 |= scan->offset == 1 && ((scan->before[0] == 0xFF && byte == 0xFE) ||
+                                                  (scan->before[0] == 0xFE && byte == 0xFF));
+        if (scan->offset == 2)
+            scan->utf8Bom = scan->before[1] == 0xEF && scan->before[0] == 0xBB && byte == 0xBF;
+        // ASCII in UTF-16 has a NUL beside every character.
+        if (scan->offset >= 2 && scan->before[0] == 0 && IsAsciiText(scan->before[1]) && IsAsciiText(byte))
+            scan->utf16 = 1;
+
+        if (scan->pending > 0) {
+            if ((byte & 0xC0) == 0x80) {
+                if (--scan->pending == 0)
+                    ++scan->multibyteUtf8;
+            } else {
+                scan->invalidUtf8 = 1;
+                scan->pending = 0;
+            }
+        } else if (byte >= 0xC2 && byte <= 0xDF) {
+            scan->pending = 1;
+        } else if (byte >= 0xE0 && byte <= 0xEF) {
+            scan->pending = 2;
+        } else if (byte >= 0xF0 && byte <= 0xF4) {
+            scan->pending = 3;
+        } else if (byte >= 0x80) {
+            scan->invalidUtf8 = 1;
+        }
+        scan->before[1] = scan->before[0];
+        scan->before[0] = byte;
+    }
+}
+
+SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage)
+{
+    if (scan->utf16)
+        return ENCODING_UTF16;
+    if (scan->utf8Bom)
+        return ENCODING_UTF8_BOM;
+    if (codePage != CP_UTF8 && !scan->invalidUtf8 && scan->pending == 0 && scan->multibyteUtf8 > 0)
+        return ENCODING_UTF8;
+    return ENCODING_FITS;
+}
+
+// The raw bytes, NULs and all, which the line reader does not show.
+static SettingEncoding FindEncoding(const wchar_t *path, unsigned codePage)
+{
+    HANDLE file;
+    if (PlatformOpenFile(path, &file) != 0)
+        return ENCODING_FITS;
+    EncodingScan scan;
+    memset(&scan, 0, sizeof scan);
+    char piece[4096];
+    int count;
+    while ((count = PlatformReadFile(file, piece, sizeof piece)) > 0)
+        ScanEncoding(&scan, piece, count);
+    PlatformCloseFile(file);
+    return EncodingVerdict(&scan, codePage);
+}
+
+int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler handler, void *context,
+                     CheckSummary *summary)
 {
     memset(summary, 0, sizeof *summary);
+    summary->codePage = codePage;
     HANDLE file;
     if (PlatformOpenFile(path, &file) != 0)
         return 1;
     CheckState state;
     memset(&state, 0, sizeof state);
+    state.path = path;
     state.handler = handler;
     state.context = context;
     state.summary = summary;
+    state.vornRunning = -1;
     summary->trailingBytes = ReadSettingLines(file, CheckLine, &state);
     PlatformCloseFile(file);
+    summary->encoding = FindEncoding(path, codePage);
     return 0;
 }
 
 int CheckExitStatus(const CheckSummary *summary)
 {
-    return summary->rejected || summary->warned || summary->trailingBytes ? 1 : 0;
+    return summary->rejected || summary->warned || summary->trailingBytes || summary->encoding != ENCODING_FITS ? 1 : 0;
 }

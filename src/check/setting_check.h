@@ -11,7 +11,7 @@ enum LineProblem {
     PROBLEM_NONE,
     PROBLEM_BLANK,           // CR LF or LF alone: not counted as a fault
     PROBLEM_TOO_LONG,        // longer than the reader takes
-    PROBLEM_NO_TAB,          // the whole line was read as modifiers
+    PROBLEM_NO_TAB,          // rejected, and without a tab: all of it was read as modifiers
     PROBLEM_EMPTY_KEY,
     PROBLEM_KEY_TRAILING_SPACE,
     PROBLEM_UNKNOWN_KEY,
@@ -26,10 +26,20 @@ enum LineWarning {
     WARNING_DUPLICATE = 1 << 0,         // an earlier line holds the combination and wins
     WARNING_HELD_ELSEWHERE = 1 << 1,    // another program holds the combination
     WARNING_LONG_MODIFIERS = 1 << 2,    // modifier field longer than 9 bytes
-    WARNING_SMALL_LETTER = 1 << 3,      // a small letter names a numpad key
+    WARNING_KEY_CHARACTER = 1 << 3,     // a small letter or a sign names some other key
     WARNING_HIGH_BYTE_KEY = 1 << 4,     // a byte above 0x7F gives no usable key
     WARNING_OTHER_MODIFIER_BYTES = 1 << 5,
-    WARNING_NO_MODIFIER = 1 << 6        // the key alone is taken everywhere
+    WARNING_NO_MODIFIER = 1 << 6,       // the key alone is taken everywhere
+    WARNING_HELD_VORN_RUNNING = 1 << 7, // held while Vorn runs, which may be the holder
+    WARNING_TARGET_MISSING = 1 << 8     // the shell would find nothing to open
+};
+
+// How the file was saved, where that garbles what Vorn reads.
+enum SettingEncoding {
+    ENCODING_FITS,       // nothing says it is not in the OEM code page
+    ENCODING_UTF8_BOM,   // UTF-8 with a byte order mark
+    ENCODING_UTF16,      // a UTF-16 byte order mark, or NUL bytes between ASCII characters
+    ENCODING_UTF8        // valid UTF-8 with multi-byte characters, while the code page is not UTF-8
 };
 
 struct LineVerdict {
@@ -51,13 +61,32 @@ struct CheckSummary {
     int rejected;               // problems other than blank lines
     int warned;                 // bound lines with warnings
     int trailingBytes;          // text after the last LF, which is no line
+    unsigned codePage;          // the OEM code page the file was judged in
+    SettingEncoding encoding;
 };
 
 typedef void (*VerdictHandler)(void *context, const LineVerdict *verdict);
 
-// Reads the file and hands the verdict on each line to handler, in order.
-// Returns 0 when the file could be opened, non-zero when it could not.
-int CheckSettingFile(const wchar_t *path, VerdictHandler handler, void *context, CheckSummary *summary);
+// Reads the file, as Vorn would read it in the OEM code page codePage, and
+// hands the verdict on each line to handler, in order. Returns 0 when the
+// file could be opened, non-zero when it could not.
+int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler handler, void *context,
+                     CheckSummary *summary);
+
+// What the bytes of a file, read piece by piece, say of how it was saved.
+struct EncodingScan {
+    long offset;
+    unsigned char before[2];  // the two bytes before this piece, newest first
+    int pending;              // continuation bytes the current UTF-8 character still needs
+    int invalidUtf8;
+    int multibyteUtf8;
+    int utf16;
+    int utf8Bom;
+};
+
+void ScanEncoding(EncodingScan *scan, const char *bytes, int length);
+
+SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage);
 
 // 0 when every non-blank line is bound and nothing was warned of, 1 otherwise.
 int CheckExitStatus(const CheckSummary *summary);

@@ -23,10 +23,6 @@ void PlatformRegisterHotkey(HWND window, int id, unsigned modifiers, int keyCode
 
 void PlatformUnregisterHotkey(HWND window, int id);
 
-// Whether some program already holds the combination: a registration of our
-// own is refused. A successful probe is released at once.
-int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode);
-
 // The system's OEM code page, the one settings text is read in.
 unsigned PlatformOemCodePage();
 

@@ -1,5 +1,4 @@
 // The file operations on a POSIX host, where vorn-check reads settings files.
-// There are no system-wide hotkeys here, so none is ever held.
 #include "platform/platform.h"
 
 #include <stdio.h>
@@ -23,9 +22,4 @@ int PlatformReadFile(HANDLE file, char *buffer, int byteCount)
 void PlatformCloseFile(HANDLE file)
 {
     fclose((FILE *)file);
-}
-
-int PlatformHotkeyIsHeld(unsigned, int)
-{
-    return 0;
 }

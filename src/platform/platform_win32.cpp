@@ -34,15 +34,6 @@ void PlatformUnregisterHotkey(HWND window, int id)
     UnregisterHotKey(window, id);
 }
 
-int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode)
-{
-    const int probeId = 1;
-    if (!RegisterHotKey(nullptr, probeId, modifiers, (UINT)keyCode))
-        return 1;
-    UnregisterHotKey(nullptr, probeId);
-    return 0;
-}
-
 unsigned PlatformOemCodePage()
 {
     return GetOEMCP();

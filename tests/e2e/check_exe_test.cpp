@@ -1,45 +1,64 @@
 // vorn-check.exe on Windows: the file's text decoded by the OEM code page,
-// and combinations that another program holds.
-#include <gtest/gtest.h>
-
+// combinations held by another program or by a running Vorn, targets the
+// shell would not find, and a console that stays open only when its own.
 #include <string>
 
-#include "vorn_harness.h"
+#include "vorn_fixture.h"
 
 namespace {
 
 // Runs vorn-check.exe on the file; returns its exit code and standard output.
-DWORD RunCheck(const std::wstring &file, std::string *output)
+// Its standard input is a pipe that stays open and empty, so a check waiting
+// for Enter would never end. With a console of its own (CREATE_NEW_CONSOLE),
+// Enter is sent once it is seen still running after a second.
+DWORD RunCheck(const std::wstring &file, std::string *output, DWORD creationFlags = 0)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd, writeEnd;
+    HANDLE readEnd, writeEnd, inputRead, inputWrite;
     CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+    CreatePipe(&inputRead, &inputWrite, &inherit, 0);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(inputWrite, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inputRead;
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
     std::wstring exe = ProgramDirectory() + L"vorn-check.exe";
     std::wstring commandLine = L"\"" + exe + L"\" \"" + file + L"\"";
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr, nullptr,
+                        &startup, &process))
         return (DWORD)-1;
     CloseHandle(writeEnd);
+    CloseHandle(inputRead);
+    DWORD code = (DWORD)-1;
+    if (creationFlags & CREATE_NEW_CONSOLE) {
+        if (WaitForSingleObject(process.hProcess, 1000) != WAIT_TIMEOUT)
+            output->append("[ended without waiting for Enter]");
+        DWORD written = 0;
+        WriteFile(inputWrite, "\r\n", 2, &written, nullptr);
+    }
     char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        output->append(buffer, read);
-    CloseHandle(readEnd);
-    DWORD code = (DWORD)-1;
+    // The pipe closes when the check ends, or at the latest when the wait below ends it.
     if (WaitForSingleObject(process.hProcess, WAIT_MS) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
     else
         TerminateProcess(process.hProcess, 99);
+    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        output->append(buffer, read);
+    CloseHandle(readEnd);
+    CloseHandle(inputWrite);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return code;
+}
+
+bool Contains(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
 }
 
 TEST(VornCheckExe, ShowsJapaneseTextAndCombinationsHeldElsewhere)
@@ -55,14 +74,57 @@ TEST(VornCheckExe, ShowsJapaneseTextAndCombinationsHeldElsewhere)
     DWORD code = RunCheck(file, &output);
     UnregisterHotKey(nullptr, 7);
     EXPECT_EQ(code, 1u) << output;
-    EXPECT_NE(output.find("EXEC  \"C:\\\u30c4\u30fc\u30eb\\\u8a18\u9332.exe\" \"\u30c6\u30b9\u30c8\""), std::string::npos)
-        << output;
-    EXPECT_NE(output.find("another program holds Ctrl+Alt+H"), std::string::npos) << output;
-    EXPECT_NE(output.find("2 lines: 2 bound, 0 rejected"), std::string::npos) << output;
+    EXPECT_TRUE(Contains(output, "EXEC  \"C:\\\u30c4\u30fc\u30eb\\\u8a18\u9332.exe\" \"\u30c6\u30b9\u30c8\"")) << output;
+    EXPECT_TRUE(Contains(output, "another program holds Ctrl+Alt+H")) << output;
+    EXPECT_TRUE(Contains(output, "2 lines: 2 bound, 0 rejected")) << output;
+    EXPECT_TRUE(Contains(output, "read in code page 932 (the system's OEM code page)")) << output;
+    EXPECT_FALSE(Contains(output, "Press Enter")) << "it waited in a console shared with its parent";
+
+    // Double-clicked, it has a console of its own and keeps it open until Enter.
+    output.clear();
+    EXPECT_EQ(RunCheck(file, &output, CREATE_NEW_CONSOLE), 1u) << output;
+    EXPECT_TRUE(Contains(output, "Press Enter to close")) << output;
+    EXPECT_FALSE(Contains(output, "[ended without waiting for Enter]")) << output;
 
     output.clear();
     EXPECT_EQ(RunCheck(file + L".missing", &output), 2u) << output;
     RemoveTree(directory);
+}
+
+TEST_F(VornEndToEnd, VornCheckSaysARunningVornMayHoldTheCombinations)
+{
+    Start("CA\tE\tALERT\r\n");
+    std::string output;
+    EXPECT_EQ(RunCheck(directory_ + L"setting.vorn", &output), 1u) << output;
+    EXPECT_TRUE(Contains(output, "Ctrl+Alt+E is held, and Vorn is running: it may be the holder")) << output;
+    EXPECT_FALSE(Contains(output, "another program holds")) << output;
+}
+
+TEST_F(VornEndToEnd, VornCheckWarnsOfTargetsTheShellWouldNotFind)
+{
+    std::string recorder = InstallRecorder();
+    WriteBytes(directory_ + L"setting.vorn",
+               "CA\tA\tEXEC\t" + recorder + "\n"                // an existing program
+               "CA\tB\tEXEC\tC:\\no\\such\\program.exe\n"    // a missing path
+               "CA\tC\tEXEC\tC:\\windows\n"                     // a folder
+               "CA\tD\tEXEC\thttps://www.example.org/\n"         // an address with a registered scheme
+               "CA\tE\tEXEC\tnotepad.exe\tmemo.txt\n"           // a program on the search path
+               "CA\tF\tEXEC\tMy Tools\\record args.exe\n"       // relative to the settings file's folder
+               "CA\tG\tEXEC\tnosuchscheme:thing\n"                // an address nobody handles
+               "CA\tH\tEXEC\t%WINDIR%\\gone.exe\n");           // not judged
+    std::string output;
+    EXPECT_EQ(RunCheck(directory_ + L"setting.vorn", &output), 1u) << output;
+    // A warning belongs to the verdict line above it, which starts with the line's number.
+    std::vector<int> warned;
+    int line = 0;
+    for (size_t start = 0, end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string text = output.substr(start, end - start);
+        if (text.size() > 5 && text.compare(0, 4, "    ") == 0 && text[4] >= '1' && text[4] <= '9')
+            line = text[4] - '0';
+        else if (Contains(text, "warning: the shell finds no file"))
+            warned.push_back(line);
+    }
+    EXPECT_EQ(warned, (std::vector<int>{2, 7})) << output;
 }
 
 }  // namespace

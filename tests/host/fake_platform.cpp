@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "check/check_probe.h"
 #include "settings/binding_table.h"
 
 FakePlatform g_fake;
@@ -23,6 +24,7 @@ int PlatformOpenFile(const wchar_t *name, HANDLE *file)
     if (!g_fake.fileExists)
         return 1;
     ++g_fake.openFiles;
+    g_fake.readOffset = 0;  // each open reads from the start
     *file = FAKE_FILE;
     return 0;
 }
@@ -59,13 +61,23 @@ void PlatformUnregisterHotkey(HWND window, int id)
     g_fake.unregistered.push_back({window, id, 0, 0});
 }
 
-int PlatformHotkeyIsHeld(unsigned modifiers, int keyCode)
+int ProbeHotkeyIsHeld(unsigned modifiers, int keyCode)
 {
     g_fake.calls.push_back("probe");
     for (const auto &held : g_fake.heldElsewhere)
         if (held.first == modifiers && held.second == keyCode)
             return 1;
     return 0;
+}
+
+int ProbeVornIsRunning()
+{
+    return g_fake.vornRunning;
+}
+
+TargetVerdict ProbeTarget(const char *target, const wchar_t *)
+{
+    return g_fake.missingTargets.count(target) ? TARGET_MISSING : TARGET_FOUND;
 }
 
 unsigned PlatformOemCodePage()

@@ -3,6 +3,7 @@
 #ifndef VORN_TESTS_FAKE_PLATFORM_H
 #define VORN_TESTS_FAKE_PLATFORM_H
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,8 @@ struct FakePlatform {
     bool conversionFails = false;
     unsigned oemCodePage = 437;
     std::vector<std::pair<unsigned, int>> heldElsewhere;  // combinations other programs hold
+    bool vornRunning = false;
+    std::set<std::string> missingTargets;  // targets the shell would not find
 
     // What the code under test did.
     std::vector<std::wstring> openedNames;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "check/check_report.h"
+#include "check_agreement.h"
 #include "fake_platform.h"
 
 namespace {
@@ -30,21 +31,32 @@ void Collect(void *context, const LineVerdict *verdict)
     checked->report.append(buffer, length);
 }
 
-Checked Check(const std::string &contents)
+// Checks contents with the fake as the test has set it up.
+Checked Check(const std::string &contents, unsigned codePage = 932)
 {
-    ResetFakePlatform();
     g_fake.fileContents = contents;
     Checked checked;
-    checked.result = CheckSettingFile(L"some.vorn", Collect, &checked, &checked.summary);
+    checked.result = CheckSettingFile(L"some.vorn", codePage, Collect, &checked, &checked.summary);
+    FILE *out = tmpfile();
+    PrintSummary(out, "some.vorn", &checked.summary);
+    rewind(out);
+    char buffer[2048];
+    checked.report.append(buffer, fread(buffer, 1, sizeof buffer, out));
+    fclose(out);
     return checked;
 }
+
+class VornCheck : public testing::Test {
+protected:
+    void SetUp() override { ResetFakePlatform(); }
+};
 
 bool Contains(const std::string &text, const std::string &part)
 {
     return text.find(part) != std::string::npos;
 }
 
-TEST(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
+TEST_F(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
 {
     Checked checked = Check("CA\tE\tEXEC\tC:\\My Tools\\a.exe\tx y\r\n"
                             "\r\n"
@@ -55,19 +67,21 @@ TEST(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
                             "CA\tF\texec\r\n"
                             "CA\tF\tQUIT \r\n"
                             "CA\tF\r\n" +
-                            std::string(250, 'x') + "\n");
+                            std::string(250, 'x') + "\n"
+                            "C\rE\rQUIT\r\n");  // without a tab, a CR still ends a field
     ASSERT_EQ(checked.result, 0);
-    EXPECT_EQ(g_fake.openedNames, std::vector<std::wstring>{L"some.vorn"});
+    EXPECT_EQ(g_fake.openedNames, (std::vector<std::wstring>{L"some.vorn", L"some.vorn"})) << "lines, then bytes";
     const LineProblem expected[] = {PROBLEM_NONE, PROBLEM_BLANK, PROBLEM_NO_TAB, PROBLEM_UNKNOWN_KEY,
                                     PROBLEM_KEY_TRAILING_SPACE, PROBLEM_EMPTY_KEY, PROBLEM_UNKNOWN_ACTION,
-                                    PROBLEM_ACTION_TRAILING_SPACE, PROBLEM_EMPTY_ACTION, PROBLEM_TOO_LONG};
-    ASSERT_EQ(checked.verdicts.size(), 10u);
+                                    PROBLEM_ACTION_TRAILING_SPACE, PROBLEM_EMPTY_ACTION, PROBLEM_TOO_LONG,
+                                    PROBLEM_NONE};
+    ASSERT_EQ(checked.verdicts.size(), 11u);
     for (size_t i = 0; i < checked.verdicts.size(); ++i) {
         EXPECT_EQ(checked.verdicts[i].problem, expected[i]) << "line " << i + 1;
         EXPECT_EQ(checked.verdicts[i].number, (int)i + 1);
         EXPECT_EQ(checked.verdicts[i].slot, (int)i);
     }
-    EXPECT_EQ(checked.summary.bound, 1);
+    EXPECT_EQ(checked.summary.bound, 2);
     EXPECT_EQ(checked.summary.blank, 1);
     EXPECT_EQ(checked.summary.rejected, 8);
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
@@ -79,50 +93,124 @@ TEST(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
     EXPECT_TRUE(Contains(checked.report, "use QUIT, ALERT or EXEC"));
     EXPECT_TRUE(Contains(checked.report, "the whole line was read as modifiers"));
     EXPECT_TRUE(Contains(checked.report, "the line has 250 bytes"));
+    EXPECT_TRUE(Contains(checked.report, "   11    10  10010  Ctrl+E                 QUIT\n"));
 }
 
-TEST(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
+TEST_F(VornCheck, AgreesWithTheLoaderOnWhatIsBoundAndWhatIsADuplicate)
 {
-    ResetFakePlatform();
+    std::vector<std::string> files = {
+        "C\rE\rQUIT\r\nC\tE\tALERT\r\n",
+        "CA\tE\tQUIT\nAC\tE\tALERT\n\r\nnote\nCA\t\tE\t\tEXEC\ta.exe\n",
+        "S\rEND\rEXEC\r\nS\tEND\tQUIT\nS\r\tEND\tQUIT\n" + std::string(300, 'C') + "\tE\tQUIT\nC\tE\tQUIT\n",
+    };
+    // Files made of the pieces that matter to the grammar, in every order chance gives.
+    const char *const pieces[] = {"\t", "\r", "\n", "C", "A", "S", "E", "e", "END", "QUIT", "EXEC", "ALERT", " ", "\xe9"};
+    unsigned state = 7;
+    for (int file = 0; file < 300; ++file) {
+        std::string contents;
+        for (int piece = 0; piece < 60; ++piece) {
+            state = state * 1103515245u + 12345u;
+            contents += pieces[(state >> 16) % 14];
+        }
+        files.push_back(contents);
+    }
+    for (const std::string &file : files)
+        EXPECT_EQ(CheckDisagreesWithLoader(file), "") << testing::PrintToString(file);
+}
+
+TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
+{
+    g_fake.missingTargets = {"C:\\gone.exe"};
     Checked checked = Check("CA\tE\tQUIT\n"
                             "CA\tE\tALERT\n"
                             "CA\te\tALERT\n"
                             "Ctrl + Alt\tK\tALERT\n"
                             "\tG\tALERT\n"
                             "CA\t\xe9\tALERT\n"
-                            "CS\tH\tALERT\n");
-    ASSERT_EQ(checked.verdicts.size(), 7u);
+                            "CS\tH\tALERT\n"
+                            "CA\t!\tALERT\n"
+                            "CA\tp\tALERT\n"
+                            "CA\tj\tALERT\n"
+                            "CA\tM\tEXEC\tC:\\gone.exe\n"
+                            "CA\tN\tEXEC\tC:\\here.exe\n");
+    ASSERT_EQ(checked.verdicts.size(), 12u);
     const unsigned expected[] = {0,
                                  WARNING_DUPLICATE,
-                                 WARNING_SMALL_LETTER,
+                                 WARNING_KEY_CHARACTER,
                                  WARNING_LONG_MODIFIERS | WARNING_OTHER_MODIFIER_BYTES,
                                  WARNING_NO_MODIFIER,
                                  WARNING_HIGH_BYTE_KEY,
+                                 0,
+                                 WARNING_KEY_CHARACTER,
+                                 WARNING_KEY_CHARACTER,
+                                 WARNING_KEY_CHARACTER,
+                                 WARNING_TARGET_MISSING,
                                  0};
     for (size_t i = 0; i < checked.verdicts.size(); ++i)
         EXPECT_EQ(checked.verdicts[i].warnings, expected[i]) << "line " << i + 1;
     EXPECT_EQ(checked.verdicts[1].duplicateOf, 1);
     EXPECT_TRUE(Contains(checked.report, "Ctrl+Alt+E is already bound by line 1, which wins"));
-    EXPECT_TRUE(Contains(checked.report, "names the numpad key VK 0x65, not the E key"));
-    EXPECT_EQ(checked.summary.warned, 5);
+    // The key a byte really gives, in the binding and in the warning.
+    EXPECT_TRUE(Contains(checked.report, "Ctrl+Alt+Num 5 "));
+    EXPECT_TRUE(Contains(checked.report, "the small letter 'e' names the key Num 5, not the E key"));
+    EXPECT_TRUE(Contains(checked.report, "the character '!' names the key Page Up"));
+    EXPECT_TRUE(Contains(checked.report, "Ctrl+Alt+F1 "));
+    EXPECT_TRUE(Contains(checked.report, "the small letter 'j' names the key Num *, not the J key"));
+    EXPECT_TRUE(Contains(checked.report, "the hotkey will open nothing"));
+    EXPECT_EQ(checked.summary.warned, 9);
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
 }
 
-TEST(VornCheck, AsksThePlatformWhetherAnotherProgramHoldsACombination)
+TEST_F(VornCheck, AsksWhetherAnotherProgramOrARunningVornHoldsACombination)
 {
-    ResetFakePlatform();
-    g_fake.fileContents = "CA\tE\tQUIT\nCS\tF\tQUIT\nCA\tE\tQUIT\n";
     g_fake.heldElsewhere = {{MOD_CONTROL | MOD_SHIFT, 'F'}};
-    Checked checked;
-    ASSERT_EQ(CheckSettingFile(L"some.vorn", Collect, &checked, &checked.summary), 0);
-    ASSERT_EQ(checked.verdicts.size(), 3u);
-    EXPECT_EQ(checked.verdicts[0].warnings, 0u);
-    EXPECT_EQ(checked.verdicts[1].warnings, (unsigned)WARNING_HELD_ELSEWHERE);
-    EXPECT_EQ(checked.verdicts[2].warnings, (unsigned)WARNING_DUPLICATE) << "a duplicate is not probed again";
-    EXPECT_TRUE(Contains(checked.report, "another program holds Ctrl+Shift+F"));
+    for (bool vornRunning : {false, true}) {
+        g_fake.vornRunning = vornRunning;
+        Checked checked = Check("CA\tE\tQUIT\nCS\tF\tQUIT\nCA\tE\tQUIT\n");
+        ASSERT_EQ(checked.verdicts.size(), 3u);
+        EXPECT_EQ(checked.verdicts[0].warnings, 0u);
+        EXPECT_EQ(checked.verdicts[1].warnings,
+                  (unsigned)(vornRunning ? WARNING_HELD_VORN_RUNNING : WARNING_HELD_ELSEWHERE));
+        EXPECT_EQ(checked.verdicts[2].warnings, (unsigned)WARNING_DUPLICATE) << "a duplicate is not probed again";
+        EXPECT_EQ(Contains(checked.report, "another program holds Ctrl+Shift+F"), !vornRunning);
+        EXPECT_EQ(Contains(checked.report, "Ctrl+Shift+F is held, and Vorn is running: it may be the holder"),
+                  vornRunning);
+    }
 }
 
-TEST(VornCheck, ExitStatusIsZeroOnlyForACleanFile)
+// Vorn reads the OEM code page; a file saved otherwise arrives garbled.
+TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
+{
+    const std::string utf16 = std::string("C\0A\0\t\0E\0\t\0Q\0U\0I\0T\0\n\0", 20);
+    struct Case {
+        std::string contents;
+        unsigned codePage;
+        SettingEncoding encoding;
+    } cases[] = {
+        {"CA\tE\tEXEC\tC:\\\x83\x65\x83\x58\x83\x67.exe\n", 932, ENCODING_FITS},  // Shift-JIS
+        {"CA\tE\tEXEC\tC:\\\xe3\x83\x86.exe\n", 932, ENCODING_UTF8},
+        {"CA\tE\tEXEC\tC:\\\xe3\x83\x86.exe\n", 65001, ENCODING_FITS},
+        {"CA\tE\tEXEC\tC:\\plain.exe\n", 932, ENCODING_FITS},
+        {"\xef\xbb\xbf" "CA\tE\tQUIT\n", 932, ENCODING_UTF8_BOM},
+        {"\xff\xfe" + utf16, 932, ENCODING_UTF16},
+        {utf16, 437, ENCODING_UTF16},
+    };
+    for (const Case &c : cases) {
+        ResetFakePlatform();
+        g_fake.readSize = 7;  // the scan must not depend on where the reads fall
+        Checked checked = Check(c.contents, c.codePage);
+        EXPECT_EQ(checked.summary.encoding, c.encoding) << testing::PrintToString(c.contents);
+        EXPECT_EQ(CheckExitStatus(&checked.summary), c.encoding == ENCODING_FITS ? 0 : 1);
+        const char *fix = c.encoding == ENCODING_FITS ? "save it as"
+                          : c.codePage == 932            ? "save it as Shift-JIS / ANSI"
+                                                         : "save it as ANSI (code page 437)";
+        EXPECT_EQ(Contains(checked.report, fix), c.encoding != ENCODING_FITS) << checked.report;
+    }
+    SetReportCodePage(932);
+    EXPECT_TRUE(Contains(Check(cases[0].contents).report, "EXEC  \"C:\\\u30c6\u30b9\u30c8.exe\""));
+}
+
+TEST_F(VornCheck, ExitStatusIsZeroOnlyForACleanFile)
 {
     Checked clean = Check("CA\tE\tEXEC\tnotepad.exe\r\n\r\nW\tEND\tQUIT\r\n");
     EXPECT_EQ(clean.summary.bound, 2);
@@ -146,7 +234,7 @@ TEST(VornCheck, ExitStatusIsZeroOnlyForACleanFile)
     ResetFakePlatform();
     g_fake.fileExists = false;
     CheckSummary summary;
-    EXPECT_NE(CheckSettingFile(L"missing.vorn", Collect, nullptr, &summary), 0);
+    EXPECT_NE(CheckSettingFile(L"missing.vorn", 932, Collect, nullptr, &summary), 0);
 }
 
 }  // namespace

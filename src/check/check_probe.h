@@ -1,0 +1,28 @@
+// What vorn-check alone asks of the system it runs on: who holds a
+// combination, whether Vorn itself runs, whether the shell could open a
+// target. probe_win32.cpp answers on Windows; probe_posix.cpp, on a host
+// without hotkeys or a shell, knows nothing; host tests bring a fake.
+#ifndef VORN_CHECK_CHECK_PROBE_H
+#define VORN_CHECK_CHECK_PROBE_H
+
+#include <wchar.h>
+
+// Whether some program already holds the combination: a registration of our
+// own is refused. A successful probe is released at once.
+int ProbeHotkeyIsHeld(unsigned modifiers, int keyCode);
+
+// Whether a window of Vorn's class exists: Vorn runs on this desktop.
+int ProbeVornIsRunning();
+
+enum TargetVerdict {
+    TARGET_UNKNOWN,  // not judged: a false alarm is worse than silence
+    TARGET_FOUND,
+    TARGET_MISSING   // the shell would open nothing
+};
+
+// Whether the shell could open target (settings text, in the OEM code page)
+// as Vorn hands it over, with relative paths taken from the folder of the
+// settings file, which is where Vorn runs.
+TargetVerdict ProbeTarget(const char *target, const wchar_t *settingsPath);
+
+#endif

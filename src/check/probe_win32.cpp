@@ -1,0 +1,116 @@
+// vorn-check's questions to Windows: the hotkey table, the windows of the
+// desktop, the file system, the search path and the registry.
+#include "check/check_probe.h"
+#include "settings/setting_text.h"
+
+#include <string.h>
+#include <windows.h>
+
+int ProbeHotkeyIsHeld(unsigned modifiers, int keyCode)
+{
+    const int probeId = 1;
+    if (!RegisterHotKey(nullptr, probeId, modifiers, (UINT)keyCode))
+        return 1;
+    UnregisterHotKey(nullptr, probeId);
+    return 0;
+}
+
+int ProbeVornIsRunning()
+{
+    return FindWindowW(L"Vorn", nullptr) != nullptr;
+}
+
+static int Exists(const wchar_t *path)
+{
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+static int IsAsciiLetter(wchar_t c)
+{
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+}
+
+// The length of an address's scheme before its colon, or 0. A scheme is a
+// letter followed by letters, digits, '+', '-' or '.'; one letter is a drive.
+static int SchemeLength(const wchar_t *text)
+{
+    if (!IsAsciiLetter(text[0]))
+        return 0;
+    int length = 1;
+    while (IsAsciiLetter(text[length]) || (text[length] >= L'0' && text[length] <= L'9') ||
+           text[length] == L'+' || text[length] == L'-' || text[length] == L'.')
+        ++length;
+    return text[length] == L':' && length > 1 ? length : 0;
+}
+
+static int RegistryKeyExists(HKEY root, const wchar_t *name)
+{
+    HKEY key;
+    if (RegOpenKeyExW(root, name, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 0;
+    RegCloseKey(key);
+    return 1;
+}
+
+// A bare program name, as the shell finds one: on the search path, with the
+// extensions it tries, or registered under App Paths.
+static int FindsProgram(const wchar_t *name)
+{
+    static wchar_t searchPath[32768];
+    if (GetEnvironmentVariableW(L"PATH", searchPath, 32768) == 0)
+        searchPath[0] = L'\0';
+    int hasExtension = wcschr(name, L'.') != nullptr;
+    const wchar_t *const extensions[] = {L".exe", L".com", L".bat", L".cmd"};
+    wchar_t found[MAX_PATH];
+    for (const wchar_t *extension : extensions) {
+        if (SearchPathW(searchPath, name, hasExtension ? nullptr : extension, MAX_PATH, found, nullptr))
+            return 1;
+        if (hasExtension)
+            break;
+    }
+    wchar_t key[MAX_PATH + 64];
+    _snwprintf(key, MAX_PATH + 64, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\%ls%ls", name,
+               hasExtension ? L"" : L".exe");
+    key[MAX_PATH + 63] = L'\0';
+    return RegistryKeyExists(HKEY_LOCAL_MACHINE, key) || RegistryKeyExists(HKEY_CURRENT_USER, key);
+}
+
+TargetVerdict ProbeTarget(const char *target, const wchar_t *settingsPath)
+{
+    wchar_t wide[MAX_PATH];
+    int length = SettingTextToWide(target, (int)strlen(target), wide, MAX_PATH - 1);
+    wide[length > 0 ? length : 0] = L'\0';
+    // An empty target, environment variables and network paths are the
+    // shell's to judge when the hotkey fires, not ours now.
+    if (length <= 0 || wcschr(wide, L'%') || (wide[0] == L'\\' && wide[1] == L'\\'))
+        return TARGET_UNKNOWN;
+
+    int scheme = SchemeLength(wide);
+    if (scheme > 0) {
+        wchar_t name[64];
+        if (scheme >= 64)
+            return TARGET_MISSING;
+        wcsncpy(name, wide, scheme);
+        name[scheme] = L'\0';
+        if (_wcsicmp(name, L"shell") == 0)  // the shell's own folders, never registered
+            return TARGET_UNKNOWN;
+        return RegistryKeyExists(HKEY_CLASSES_ROOT, name) ? TARGET_FOUND : TARGET_MISSING;
+    }
+
+    // Vorn runs in the settings file's folder, so a relative path starts there.
+    wchar_t path[MAX_PATH * 2];
+    wchar_t *fileName = nullptr;
+    DWORD folder = GetFullPathNameW(settingsPath, MAX_PATH, path, &fileName);
+    if (folder == 0 || folder >= MAX_PATH || !fileName)
+        return TARGET_UNKNOWN;
+    int absolute = wide[0] == L'\\' || wide[0] == L'/' || (wide[1] == L':' && (wide[2] == L'\\' || wide[2] == L'/'));
+    if (absolute)
+        wcscpy(path, wide);
+    else
+        wcscpy(fileName, wide);
+    if (Exists(path))
+        return TARGET_FOUND;
+    if (!wcschr(wide, L'\\') && !wcschr(wide, L'/') && FindsProgram(wide))
+        return TARGET_FOUND;
+    return TARGET_MISSING;
+}
