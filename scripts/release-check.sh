@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Checks the release as a user or a verifier meets it:
+# 1. two builds of the same source, in two scratch folders at two times, give
+#    identical bytes (any file that differs is named);
+# 2. the executables: subsystems, imported DLLs, one manifest, the version,
+#    and the size of the x64 Vorn.exe;
+# 3. the x64 zip, unzipped, starts Vorn.exe from its own folder under Wine,
+#    without the start-up error, holding the example's hotkeys.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}"
+version=$(sed -n 's/^project(Vorn VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+scratch=$(mktemp -d /tmp/vorn-release.XXXXXX)
+vorn_pid=
+finish() {
+    [ -n "$vorn_pid" ] && kill "$vorn_pid" 2>/dev/null
+    declare -F vorn_wine_cleanup >/dev/null && vorn_wine_cleanup
+    rm -rf "$scratch"
+}
+trap finish EXIT
+fail() {
+    echo "release check: $*" >&2
+    exit 1
+}
+
+echo "== the release, built twice"
+# Folders of different depths and names, so no path can hide in the bytes.
+builds=("$scratch/a" "$scratch/second/build folder")
+for build in "${builds[@]}"; do
+    mkdir -p "$build"
+    tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$build"
+    (cd "$build" && VORN_SKIP_DEPS=1 bash scripts/package.sh >/dev/null)
+    (cd "$build/build/release" && find . -type f | LC_ALL=C sort | xargs -d '\n' sha256sum) >"$build.sums"
+    sleep 1
+done
+if ! diff -q "${builds[0]}.sums" "${builds[1]}.sums" >/dev/null; then
+    diff "${builds[0]}.sums" "${builds[1]}.sums" | sed -n 's/^< [0-9a-f]*  \.\//differs between the two builds: /p' >&2
+    fail "the release is not reproducible"
+fi
+echo "identical: $(wc -l <"${builds[0]}.sums") files"
+release="${builds[0]}/build/release"
+
+echo "== the executables"
+# DLLs that every supported Windows has.
+allowed="kernel32.dll user32.dll gdi32.dll shell32.dll ole32.dll advapi32.dll msvcrt.dll"
+check_exe() {  # file, subsystem, binutils prefix
+    local dump dll
+    dump=$("$3-objdump" -p "$1")
+    grep -q "^Subsystem.*($2)" <<<"$dump" || fail "$1 is not a $2 program"
+    grep -q '^Time/Date.*Thu Jan  1 00:00:00 1970' <<<"$dump" || fail "$1 carries a link time"
+    for dll in $(sed -n 's/^\tDLL Name: //p' <<<"$dump" | tr 'A-Z' 'a-z'); do
+        [[ " $allowed " == *" $dll "* ]] || fail "$1 imports $dll, which not every Windows has"
+    done
+}
+for arch in x64 x86; do
+    prefix=$([ "$arch" = x64 ] && echo x86_64-w64-mingw32 || echo i686-w64-mingw32)
+    unzip -q "$release/Vorn-$version-windows-$arch.zip" -d "$scratch/$arch"
+    (cd "$scratch/$arch" && sha256sum --quiet -c SHA256SUMS) || fail "$arch: SHA256SUMS does not match the files"
+    check_exe "$scratch/$arch/Vorn.exe" "Windows GUI" "$prefix"
+    check_exe "$scratch/$arch/vorn-check.exe" "Windows CUI" "$prefix"
+    resources=$("$prefix-windres" -i "$scratch/$arch/Vorn.exe" -O rc)
+    [ "$(grep -c 'RT_MANIFEST' <<<"$resources")" -eq 1 ] || fail "$arch Vorn.exe has not exactly one manifest"
+    grep -q 'FILEVERSION 0, 0, 2, 2' <<<"$resources" || fail "$arch Vorn.exe: the version resource is not 0.0.2.2"
+    grep -q 'VALUE "FileVersion", "0.0.2.2"' <<<"$resources" || fail "$arch Vorn.exe: FileVersion is not 0.0.2.2"
+done
+size=$(stat -c %s "$scratch/x64/Vorn.exe")
+[ "$size" -le 32768 ] || fail "the x64 Vorn.exe has $size bytes, more than 32 KiB"
+echo "subsystems, imports, manifest and version as they should be; x64 Vorn.exe: $size bytes"
+
+echo "== the x64 zip, started from its own folder"
+source scripts/wine-env.sh
+cd "$scratch/x64"
+wine Vorn.exe </dev/null >/dev/null 2>&1 &
+vorn_pid=$!
+# vorn-check from the same zip sees every line held while Vorn runs; after a
+# start-up error Vorn would hold none.
+held=0
+for _ in $(seq 50); do
+    held=$(wine vorn-check.exe 2>/dev/null | grep -c 'is held, and Vorn is running' || true)
+    [ "$held" -eq 5 ] && break
+    kill -0 "$vorn_pid" 2>/dev/null || fail "Vorn.exe ended at once"
+    sleep 0.2
+done
+[ "$held" -eq 5 ] || fail "Vorn.exe holds $held of the example's 5 hotkeys"
+kill -0 "$vorn_pid" 2>/dev/null || fail "Vorn.exe did not stay running"
+echo "Vorn.exe runs from the unzipped folder and holds the example's 5 hotkeys"
