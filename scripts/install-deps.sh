@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     clang libclang-rt-14-dev clang-tidy cppcheck
     wine wine64 xvfb xauth locales fonts-ipafont-gothic x11-apps imagemagick xdotool
-    zip unzip strip-nondeterminism
+    fonts-wine zip unzip strip-nondeterminism
 )
 
 missing=()

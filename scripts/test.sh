@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The whole test suite: static analysis, host tests (plain and under
-# ASan/UBSan), a short fuzzing run, the Windows builds (x64 and x86), and the
-# Windows-side and end-to-end tests under Wine.
+# ASan/UBSan), a short fuzzing run, the Windows builds (x64 and x86), the
+# Windows-side and end-to-end tests under Wine, the pictures of the first
+# run, and the release: built twice to the same bytes, its executables
+# inspected, and the unzipped Vorn.exe started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,3 +31,11 @@ source scripts/wine-env.sh
 trap vorn_wine_cleanup EXIT
 echo "== mingw-x64 under Wine"
 ctest --preset mingw-x64
+vorn_wine_cleanup
+trap - EXIT
+
+echo "== pictures of the first run"
+bash scripts/screenshots.sh
+
+echo "== the release"
+bash scripts/release-check.sh

@@ -171,9 +171,13 @@ SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage)
 {
     if (scan->utf16)
         return ENCODING_UTF16;
+    // Where the code page is UTF-8 itself, a UTF-8 file reads as written: its
+    // byte order mark stands among line 1's modifiers, which ignore it.
+    if (codePage == CP_UTF8)
+        return ENCODING_FITS;
     if (scan->utf8Bom)
         return ENCODING_UTF8_BOM;
-    if (codePage != CP_UTF8 && !scan->invalidUtf8 && scan->pending == 0 && scan->multibyteUtf8 > 0)
+    if (!scan->invalidUtf8 && scan->pending == 0 && scan->multibyteUtf8 > 0)
         return ENCODING_UTF8;
     return ENCODING_FITS;
 }
