@@ -7,6 +7,9 @@
 #include "shell/main_window.h"
 #include "shell/tray_icon.h"
 
+typedef HRESULT(WINAPI *CoInitializeExFunction)(LPVOID reserved, DWORD flags);
+typedef void(WINAPI *CoUninitializeFunction)();
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     // The icon is added while the window is created, before the settings are read.
@@ -21,8 +24,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 
     // The shell may hand a launch to extensions that are COM servers, so
     // this thread enters a single-threaded apartment before the first
-    // hotkey can fire. Vorn runs on without it if that fails.
-    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // hotkey can fire. COM is loaded only now, with the hotkeys already
+    // held: loading it with the program would delay them. Vorn runs on
+    // without it if that fails.
+    HMODULE ole = LoadLibraryW(L"ole32.dll");
+    CoInitializeExFunction initialize = nullptr;
+    CoUninitializeFunction uninitialize = nullptr;
+    if (ole) {
+        initialize = (CoInitializeExFunction)(void *)GetProcAddress(ole, "CoInitializeEx");
+        uninitialize = (CoUninitializeFunction)(void *)GetProcAddress(ole, "CoUninitialize");
+    }
+    HRESULT com = initialize && uninitialize
+                      ? initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                      : E_FAIL;
 
     MSG message;
     // Only 0 (WM_QUIT) ends the loop; an error result of -1 does not.
@@ -31,6 +45,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         DispatchMessageW(&message);
     }
     if (SUCCEEDED(com))
-        CoUninitialize();
+        uninitialize();
     return 0;
 }
