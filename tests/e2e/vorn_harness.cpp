@@ -413,7 +413,7 @@ bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, const std::wstr
         if (!WaitWhileWindow(box))
             return false;
     }
-    const WPARAM foreignIds[] = {0, 9999, 10050, 0xFFFF, 0x100002710};
+    const WPARAM foreignIds[] = {0, 9999, 10050, 0xFFFF, (WPARAM)-1};
     const LPARAM mouse[] = {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN};
     for (int i = 0; i < workload.foreign; ++i) {
         if (i % 2 == 0)
