@@ -36,5 +36,10 @@ wine cmd /c exit </dev/null >/dev/null 2>&1
 
 vorn_wine_cleanup() {
     wineserver -k 2>/dev/null || true
-    [ -n "$vorn_xvfb_pid" ] && kill "$vorn_xvfb_pid" 2>/dev/null || true
+    # The display goes with the Xvfb started for it, so a later user starts its own.
+    if [ -n "$vorn_xvfb_pid" ]; then
+        kill "$vorn_xvfb_pid" 2>/dev/null || true
+        unset DISPLAY
+        vorn_xvfb_pid=
+    fi
 }
