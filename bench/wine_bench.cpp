@@ -102,16 +102,24 @@ void PrintRow(const char *what, double vorn, double floor, const char *unit, con
            floor > 0 ? vorn / floor : 0.0, target);
 }
 
+// Copies the recording program into directory; returns its path as the
+// settings file spells it.
+std::string InstallRecorder(const std::wstring &bin, const std::wstring &directory)
+{
+    std::wstring recorder = directory + L"record_args.exe";
+    CopyFileW((bin + L"record_args.exe").c_str(), recorder.c_str(), FALSE);
+    char bytes[MAX_PATH];
+    WideCharToMultiByte(CP_ACP, 0, recorder.c_str(), -1, bytes, MAX_PATH, nullptr, nullptr);
+    return bytes;
+}
+
 // Weeks of use in little: handles and working set after a warm-up and after
 // a thousand launches, menus, alerts and foreign messages.
 void MeasureWeeksOfUse(const std::wstring &bin, const char *where)
 {
     std::wstring usedDirectory = MakeScratchDirectory("bench-use");
-    std::wstring usedRecorder = usedDirectory + L"record_args.exe";
-    CopyFileW((bin + L"record_args.exe").c_str(), usedRecorder.c_str(), FALSE);
-    char recorderBytes[MAX_PATH];
-    WideCharToMultiByte(CP_ACP, 0, usedRecorder.c_str(), -1, recorderBytes, MAX_PATH, nullptr, nullptr);
-    WriteBytes(usedDirectory + L"setting.vorn", std::string("CA\tL\tEXEC\t") + recorderBytes + "\r\nCA\tT\tALERT\r\n");
+    std::string recorder = InstallRecorder(bin, usedDirectory);
+    WriteBytes(usedDirectory + L"setting.vorn", "CA\tL\tEXEC\t" + recorder + "\r\nCA\tT\tALERT\r\n");
     VornProcess used;
     StartVorn(usedDirectory, &used);
     std::wstring usedLaunched = usedDirectory + L"launched.txt";
@@ -147,10 +155,7 @@ int main(int argc, char **argv)
     std::wstring directory = MakeScratchDirectory("bench");
     std::wstring recorder = directory + L"record_args.exe";
     std::wstring launched = directory + L"launched.txt";
-    CopyFileW((bin + L"record_args.exe").c_str(), recorder.c_str(), FALSE);
-    char recorderBytes[MAX_PATH];
-    WideCharToMultiByte(CP_ACP, 0, recorder.c_str(), -1, recorderBytes, MAX_PATH, nullptr, nullptr);
-    WriteBytes(directory + L"setting.vorn", FiftyLines(recorderBytes));
+    WriteBytes(directory + L"setting.vorn", FiftyLines(InstallRecorder(bin, directory)));
 
     // Start-up: until all fifty hotkeys are held, against one hotkey of a minimal program.
     std::vector<double> vornStart, floorStart, vornLaunch, floorLaunch;

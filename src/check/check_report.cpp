@@ -79,6 +79,24 @@ static void PrintEscaped(FILE *out, unsigned char byte)
         fprintf(out, "\\x%02X", byte);
 }
 
+// Prints the character at text in UTF-8 and returns how many bytes it took,
+// 0 when the code page decodes none there. At most four bytes in any code
+// page iconv knows.
+static int PrintDecoded(FILE *out, iconv_t decoder, const char *text, int left)
+{
+    for (int size = 1; size <= 4 && size <= left; ++size) {
+        char utf8[16];
+        char *in = (char *)text, *decoded = utf8;
+        size_t inLeft = (size_t)size, outLeft = sizeof utf8;
+        iconv(decoder, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(decoder, &in, &inLeft, &decoded, &outLeft) != (size_t)-1 && inLeft == 0) {
+            fwrite(utf8, 1, sizeof utf8 - outLeft, out);
+            return size;
+        }
+    }
+    return 0;
+}
+
 // Through iconv into UTF-8; control bytes, and bytes the code page does not
 // decode, are shown as escapes.
 static void PrintFileText(FILE *out, const char *text, int length)
@@ -89,31 +107,16 @@ static void PrintFileText(FILE *out, const char *text, int length)
     else
         snprintf(name, sizeof name, "CP%u", g_reportCodePage);
     iconv_t decoder = iconv_open("UTF-8", name);
-    int i = 0;
-    while (i < length) {
+    for (int i = 0; i < length;) {
         unsigned char byte = (unsigned char)text[i];
-        if (byte < 0x20 || byte == 0x7f || decoder == (iconv_t)-1) {
-            if (byte < 0x20 || byte >= 0x7f)
-                PrintEscaped(out, byte);
-            else
-                fputc(byte, out);
-            ++i;
-            continue;
-        }
-        // One character at a time: at most four bytes in any code page iconv knows.
-        char utf8[16];
         int taken = 0;
-        for (int size = 1; size <= 4 && i + size <= length && !taken; ++size) {
-            char *in = (char *)text + i, *decoded = utf8;
-            size_t inLeft = (size_t)size, outLeft = sizeof utf8;
-            iconv(decoder, nullptr, nullptr, nullptr, nullptr);
-            if (iconv(decoder, &in, &inLeft, &decoded, &outLeft) != (size_t)-1 && inLeft == 0) {
-                fwrite(utf8, 1, sizeof utf8 - outLeft, out);
-                taken = size;
-            }
-        }
-        if (!taken) {
-            PrintEscaped(out, byte);
+        if (byte >= 0x20 && byte != 0x7f && decoder != (iconv_t)-1)
+            taken = PrintDecoded(out, decoder, text + i, length - i);
+        if (taken == 0) {
+            if (byte >= 0x20 && byte < 0x7f)
+                fputc(byte, out);
+            else
+                PrintEscaped(out, byte);
             taken = 1;
         }
         i += taken;
@@ -291,25 +294,15 @@ static void PrintEncodingFix(FILE *out, unsigned codePage)
 
 void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
 {
-    unsigned codePage = summary->codePage;
-    switch (summary->encoding) {
-    case ENCODING_UTF8_BOM:
-        fprintf(out, "warning: the file is saved as UTF-8 with a byte order mark; Vorn reads code page %u, so the"
-                     " mark joins line 1's modifiers and text beyond ASCII arrives garbled: ", codePage);
-        PrintEncodingFix(out, codePage);
-        break;
-    case ENCODING_UTF16:
-        fprintf(out, "warning: the file is saved as UTF-16 (Unicode); Vorn reads code page %u byte by byte and"
-                     " binds nothing as written: ", codePage);
-        PrintEncodingFix(out, codePage);
-        break;
-    case ENCODING_UTF8:
-        fprintf(out, "warning: the file is saved as UTF-8; Vorn reads code page %u, so its text beyond ASCII"
-                     " arrives garbled and such launches fail: ", codePage);
-        PrintEncodingFix(out, codePage);
-        break;
-    case ENCODING_FITS:
-        break;
+    // How each encoding was saved, and what Vorn then makes of it.
+    static const char *const SAVED_AS[] = {nullptr, "UTF-8 with a byte order mark", "UTF-16 (Unicode)", "UTF-8"};
+    static const char *const OUTCOME[] = {
+        nullptr, ", so the mark joins line 1's modifiers and text beyond ASCII arrives garbled",
+        " byte by byte and binds nothing as written", ", so its text beyond ASCII arrives garbled and such launches fail"};
+    if (summary->encoding != ENCODING_FITS) {
+        fprintf(out, "warning: the file is saved as %s; Vorn reads code page %u%s: ", SAVED_AS[summary->encoding],
+                summary->codePage, OUTCOME[summary->encoding]);
+        PrintEncodingFix(out, summary->codePage);
     }
     if (summary->trailingBytes > 0)
         fprintf(out, "warning: %d bytes after the last LF are no line and are ignored; end the line with an LF\n",

@@ -127,12 +127,23 @@ static int CheckLine(void *context, const char *line, int length)
     return 0;
 }
 
+// What the bytes of a file, read piece by piece, say of how it was saved.
+struct EncodingScan {
+    long offset;
+    unsigned char before[2];  // the two bytes before this piece, newest first
+    int pending;              // continuation bytes the current UTF-8 character still needs
+    int invalidUtf8;
+    int multibyteUtf8;
+    int utf16;
+    int utf8Bom;
+};
+
 static int IsAsciiText(unsigned char byte)
 {
     return byte == '\t' || byte == '\r' || byte == '\n' || (byte >= 0x20 && byte < 0x7f);
 }
 
-void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
+static void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
 {
     for (int i = 0; i < length; ++i, ++scan->offset) {
         unsigned char byte = (unsigned char)bytes[i];
@@ -167,7 +178,7 @@ void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
     }
 }
 
-SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage)
+static SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage)
 {
     if (scan->utf16)
         return ENCODING_UTF16;

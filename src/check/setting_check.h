@@ -73,21 +73,6 @@ typedef void (*VerdictHandler)(void *context, const LineVerdict *verdict);
 int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler handler, void *context,
                      CheckSummary *summary);
 
-// What the bytes of a file, read piece by piece, say of how it was saved.
-struct EncodingScan {
-    long offset;
-    unsigned char before[2];  // the two bytes before this piece, newest first
-    int pending;              // continuation bytes the current UTF-8 character still needs
-    int invalidUtf8;
-    int multibyteUtf8;
-    int utf16;
-    int utf8Bom;
-};
-
-void ScanEncoding(EncodingScan *scan, const char *bytes, int length);
-
-SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage);
-
 // 0 when every non-blank line is bound and nothing was warned of, 1 otherwise.
 int CheckExitStatus(const CheckSummary *summary);
 

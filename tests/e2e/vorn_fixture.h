@@ -10,9 +10,6 @@
 const UINT CTRL_ALT = MOD_CONTROL | MOD_ALT;
 const UINT CTRL_SHIFT_ALT = MOD_CONTROL | MOD_SHIFT | MOD_ALT;
 
-// The program's own message and command numbers, as another program sends them.
-const UINT WM_TRAYNOTIFY = 10100;
-const UINT IDM_EXIT = 40005;
 
 class VornEndToEnd : public testing::Test {
 protected:

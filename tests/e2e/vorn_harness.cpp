@@ -382,7 +382,6 @@ static size_t LineCount(const std::wstring &path)
 bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, const std::wstring &launched,
                  const Workload &workload)
 {
-    const UINT WM_TRAYNOTIFY = 10100;
     DWORD processId = vorn->process.dwProcessId;
     // One launch at a time, so no more than one launched program runs at once.
     size_t lines = LineCount(launched);

@@ -12,6 +12,10 @@
 // Every wait in the suite is bounded by this.
 const DWORD WAIT_MS = 10000;
 
+// The program's own message and command numbers, as another program sends them.
+const UINT WM_TRAYNOTIFY = 10100;
+const UINT IDM_EXIT = 40005;
+
 struct VornProcess {
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
