@@ -34,7 +34,7 @@ for preset in mingw-x64 mingw-x86; do
     printf '%-10s %6d bytes (target for x64: at most 32768)\n' "$preset" "$(stat -c %s build/$preset/bin/Vorn.exe)"
 done
 # Our own objects, not MinGW's start-up code, must not ask for heap memory.
-allocations=$(find build/mingw-x64 -path '*vorn_core.dir*' -name '*.obj' -o -path '*vorn_platform_win32.dir*' -name '*.obj' \
-    -o -path '*Vorn.dir*' -name '*.obj' | xargs x86_64-w64-mingw32-nm -u |
+allocations=$(find build/mingw-x64 \( -path '*vorn_core.dir*' -o -path '*vorn_platform_win32.dir*' -o -path '*Vorn.dir*' \) \
+    -name '*.obj' -exec x86_64-w64-mingw32-nm -u {} + |
     grep -E ' (malloc|calloc|realloc|_Znwy|_Znay|__imp_HeapAlloc|__imp_LocalAlloc|__imp_GlobalAlloc|__imp_VirtualAlloc)$' || true)
 echo "heap allocation in our code: ${allocations:-none}"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ googletest libgtest-dev libbenchmark-dev binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-    clang libclang-rt-14-dev clang-tidy cppcheck
+    clang libclang-rt-14-dev clang-tidy cppcheck shellcheck
     wine wine64 xvfb xauth locales fonts-ipafont-gothic x11-apps imagemagick xdotool
     fonts-wine zip unzip strip-nondeterminism
 )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Static analysis of src/: clang-tidy with .clang-tidy over the host build and,
-# for the Win32-only files, over the MinGW-w64 build; then cppcheck.
+# for the Win32-only files, over the MinGW-w64 build; then cppcheck; then
+# the shell scripts through shellcheck.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,4 +24,7 @@ cppcheck --enable=warning,style,performance,portability --std=c++17 --error-exit
     --inline-suppr --suppress=missingIncludeSystem --suppress=cstyleCast -I src src
 cppcheck --enable=warning,style,performance,portability --std=c++17 --error-exitcode=1 --quiet \
     --inline-suppr --suppress=missingIncludeSystem --suppress=cstyleCast -I src -D_WIN32 src
+echo "== shellcheck"
+# Every shell script of the project, the CI entry included.
+git ls-files -z -- '*.sh' .ci/run | xargs -0 shellcheck --severity=warning
 echo "clean"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: a Wine prefix of the project's own and an X display for it.
 # Uses the caller's DISPLAY when there is one and starts Xvfb otherwise.
 

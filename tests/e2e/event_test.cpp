@@ -53,6 +53,42 @@ TEST_F(VornEndToEnd, TheAlertIsOwnedByTheWindowAndHotkeysStillWorkWhileItIsOpen)
     ExpectCleanEnd(PressForExit(CTRL_SHIFT_ALT, 'Q'), {{CTRL_ALT, 'T'}, {CTRL_ALT, 'E'}, {CTRL_SHIFT_ALT, 'Q'}});
 }
 
+// The recorder is the suite's witness of launches: copies started together,
+// as hotkeys pressed in quick succession start them, each leave their line.
+TEST_F(VornEndToEnd, TheRecorderKeepsTheLineOfEveryCopyStartedAtOnce)
+{
+    InstallRecorder();
+    std::wstring recorder = recorderFolder_ + L"record args.exe";
+    const int COPIES = 50;
+    std::vector<PROCESS_INFORMATION> copies;
+    for (int i = 0; i < COPIES; ++i) {
+        std::wstring commandLine = L"\"" + recorder + L"\" " + std::to_wstring(i);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION copy = {};
+        ASSERT_TRUE(CreateProcessW(recorder.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &copy));
+        copies.push_back(copy);
+    }
+    std::vector<bool> seen(COPIES);
+    for (PROCESS_INFORMATION &copy : copies) {
+        DWORD code = STILL_ACTIVE;
+        if (WaitForSingleObject(copy.hProcess, WAIT_MS) != WAIT_OBJECT_0)
+            TerminateProcess(copy.hProcess, 99);
+        GetExitCodeProcess(copy.hProcess, &code);
+        EXPECT_EQ(code, 0u) << "a copy failed to record";
+        CloseHandle(copy.hProcess);
+        CloseHandle(copy.hThread);
+    }
+    std::vector<std::string> lines = Launches(COPIES, 0);
+    ASSERT_EQ(lines.size(), (size_t)COPIES);
+    for (const std::string &line : lines) {
+        int copy = atoi(line.c_str() + line.rfind(' ') + 1);
+        ASSERT_TRUE(copy >= 0 && copy < COPIES && !seen[copy]) << line;
+        seen[copy] = true;
+    }
+}
+
 // A resident program must not grow: after a warm-up, launches, menus, alerts
 // and foreign messages leave its handles and working set where they were.
 TEST_F(VornEndToEnd, DozensOfEventsLeaveNoHandleOrMemoryBehind)

@@ -17,8 +17,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
         return 1;
     line[bytes - 1] = '\n';
 
-    HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Copies started together take turns: while one writes, the file is
+    // shared with readers only, and the others wait for it (at most 10 s)
+    // rather than lose their line.
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int waited = 0; waited < 10000; ++waited) {
+        file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION)
+            break;
+        Sleep(1);
+    }
     if (file == INVALID_HANDLE_VALUE)
         return 1;
     DWORD written = 0;
