@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release in build/release: one zip per architecture,
 # Vorn-VERSION-windows-x64.zip and -x86.zip, each holding Vorn.exe,
-# vorn-check.exe, setting.vorn, the user guide README.txt, the licence and
+# vorn-check.exe, setting.vorn, the user guide in English (README.txt) and in
+# Japanese (README-ja.txt, UTF-8 with a byte order mark), the licence and
 # their SHA256SUMS at its top level, so Vorn.exe finds its settings when
 # double-clicked; and SHA256SUMS of the zips beside them.
 #
@@ -33,7 +34,8 @@ for arch in x64 x86; do
     mkdir -p "$stage"
     cp "build/$preset/bin/Vorn.exe" "build/$preset/bin/vorn-check.exe" examples/setting.vorn LICENSE "$stage/"
     cp docs/user-guide.txt "$stage/README.txt"
-    (cd "$stage" && LC_ALL=C sha256sum LICENSE README.txt Vorn.exe setting.vorn vorn-check.exe >SHA256SUMS)
+    cp docs/user-guide-ja.txt "$stage/README-ja.txt"
+    (cd "$stage" && LC_ALL=C sha256sum LICENSE README-ja.txt README.txt Vorn.exe setting.vorn vorn-check.exe >SHA256SUMS)
     chmod 0644 "$stage"/*
     touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
     zip="Vorn-$version-windows-$arch.zip"

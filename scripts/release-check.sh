@@ -2,8 +2,10 @@
 # Checks the release as a user or a verifier meets it:
 # 1. two builds of the same source, in two scratch folders at two times, give
 #    identical bytes (any file that differs is named);
-# 2. the executables: subsystems, imported DLLs, one manifest, the version,
-#    and the size of the x64 Vorn.exe;
+# 2. each zip holds exactly its files, at its top level, all listed in its
+#    SHA256SUMS, the Japanese guide in UTF-8 with a byte order mark; the
+#    executables: subsystems, imported DLLs, one manifest, the version, and the
+#    size of the x64 Vorn.exe;
 # 3. the x64 zip, unzipped, starts Vorn.exe from its own folder under Wine,
 #    without the start-up error, holding the example's hotkeys.
 set -euo pipefail
@@ -53,10 +55,26 @@ check_exe() {  # file, subsystem, binutils prefix
         [[ " $allowed " == *" $dll "* ]] || fail "$1 imports $dll, which not every Windows has"
     done
 }
+# Every file at the top of each zip, so a double-clicked Vorn.exe finds its settings.
+contents="LICENSE README-ja.txt README.txt SHA256SUMS Vorn.exe setting.vorn vorn-check.exe"
 for arch in x64 x86; do
     prefix=$([ "$arch" = x64 ] && echo x86_64-w64-mingw32 || echo i686-w64-mingw32)
-    unzip -q "$release/Vorn-$version-windows-$arch.zip" -d "$scratch/$arch"
+    zip="$release/Vorn-$version-windows-$arch.zip"
+    entries=$(unzip -Z1 "$zip")
+    for file in $contents; do
+        grep -qxF "$file" <<<"$entries" || fail "$arch zip: $file is missing from its top level"
+    done
+    while read -r entry; do
+        [[ " $contents " == *" $entry "* ]] || fail "$arch zip: $entry does not belong there (only $contents, at the top)"
+    done <<<"$entries"
+    unzip -q "$zip" -d "$scratch/$arch"
     (cd "$scratch/$arch" && sha256sum --quiet -c SHA256SUMS) || fail "$arch: SHA256SUMS does not match the files"
+    [ "$(sed 's/^[0-9a-f]*  //' "$scratch/$arch/SHA256SUMS" | LC_ALL=C sort | tr '\n' ' ')" = "${contents/ SHA256SUMS/} " ] ||
+        fail "$arch: SHA256SUMS does not list exactly the other files"
+    # Notepad on any Windows reads the Japanese guide right only as UTF-8 with a byte order mark.
+    [ "$(head -c 3 "$scratch/$arch/README-ja.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+        fail "$arch: README-ja.txt has no UTF-8 byte order mark"
+    iconv -f UTF-8 -t UTF-8 "$scratch/$arch/README-ja.txt" >/dev/null 2>&1 || fail "$arch: README-ja.txt is not valid UTF-8"
     check_exe "$scratch/$arch/Vorn.exe" "Windows GUI" "$prefix"
     check_exe "$scratch/$arch/vorn-check.exe" "Windows CUI" "$prefix"
     resources=$("$prefix-windres" -i "$scratch/$arch/Vorn.exe" -O rc)
@@ -79,7 +97,7 @@ vorn_pid=$!
 cp setting.vorn copy.vorn
 held=0
 for _ in $(seq 50); do
-    held=$(wine vorn-check.exe copy.vorn 2>/dev/null | grep -c 'is held, and Vorn is running' || true)
+    held=$(wine vorn-check.exe --lang en copy.vorn 2>/dev/null | grep -c 'is held, and Vorn is running' || true)
     [ "$held" -eq 5 ] && break
     kill -0 "$vorn_pid" 2>/dev/null || fail "Vorn.exe ended at once"
     sleep 0.2

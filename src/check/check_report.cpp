@@ -1,20 +1,96 @@
 #include "check/check_report.h"
 
+#include <stdarg.h>
 #include <string.h>
 
 #ifdef _WIN32
+#include <io.h>
+
 #include "settings/setting_text.h"
 #else
 #include <iconv.h>
 #endif
 
-enum { NAME_SIZE = 64 };
+enum {
+    NAME_SIZE = 64,
+    // A line's bytes, each shown as at most four (an escape, or a character in UTF-8).
+    DECODED_SIZE = SETTING_LINE_SIZE * 4 + 1,
+    MESSAGE_SIZE = 8192
+};
 
 static unsigned g_reportCodePage = 932;
+static ReportLanguage g_reportLanguage = REPORT_ENGLISH;
 
 void SetReportCodePage(unsigned codePage)
 {
     g_reportCodePage = codePage;
+}
+
+void SetReportLanguage(ReportLanguage language)
+{
+    g_reportLanguage = language;
+}
+
+// Text is UTF-8 throughout. A console is written in UTF-16 and keeps the
+// code page it had, so programs run after vorn-check in the same window
+// print as before; a file or a pipe gets the UTF-8 bytes.
+#ifdef _WIN32
+static void WriteText(FILE *out, const char *text, int length)
+{
+    HANDLE handle = (HANDLE)_get_osfhandle(_fileno(out));
+    DWORD mode = 0;
+    if (length > 0 && GetConsoleMode(handle, &mode)) {
+        wchar_t wide[MESSAGE_SIZE];
+        int count = MultiByteToWideChar(CP_UTF8, 0, text, length, wide, MESSAGE_SIZE);
+        DWORD written = 0;
+        WriteConsoleW(handle, wide, (DWORD)count, &written, nullptr);
+    } else {
+        fwrite(text, 1, (size_t)length, out);
+    }
+}
+#else
+static void WriteText(FILE *out, const char *text, int length)
+{
+    fwrite(text, 1, (size_t)length, out);
+}
+#endif
+
+static void WriteFormatted(FILE *out, const char *format, va_list arguments)
+{
+    char text[MESSAGE_SIZE];
+    // Every caller has started the list; the analyzer loses track of that
+    // across calls when it reads several files.
+    // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
+    int length = vsnprintf(text, sizeof text, format, arguments);
+    if (length >= (int)sizeof text)
+        length = (int)sizeof text - 1;
+    WriteText(out, text, length);
+}
+
+__attribute__((format(printf, 2, 3))) static void Write(FILE *out, const char *format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    WriteFormatted(out, format, arguments);
+    va_end(arguments);
+}
+
+// A text of the report's language; its arguments are the same in every language.
+static void Say(FILE *out, ReportText text, ...)
+{
+    va_list arguments;
+    va_start(arguments, text);
+    WriteFormatted(out, ReportTextIn(g_reportLanguage, text), arguments);
+    va_end(arguments);
+}
+
+void PrintText(FILE *out, ReportText text, ...)
+{
+    va_list arguments;
+    va_start(arguments, text);
+    WriteFormatted(out, ReportTextIn(g_reportLanguage, text), arguments);
+    va_end(arguments);
+    WriteText(out, "\n", 1);
 }
 
 // The keys that bytes below 0x30 name, by virtual-key code; null where none.
@@ -60,46 +136,36 @@ static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t 
              parsed->modifiers & MOD_WIN ? "Win+" : "", key);
 }
 
-// The file's own text, decoded as the OEM code page that Vorn reads it in.
+// A field's own text in UTF-8, decoded as the OEM code page that Vorn reads it in.
 #ifdef _WIN32
-static void PrintFileText(FILE *out, const char *text, int length)
+static void DecodeField(SettingField field, char *decoded, size_t capacity)
 {
     wchar_t wide[SETTING_LINE_SIZE * 2];
-    int count = length > 0 ? SettingTextToWide(text, length, wide, SETTING_LINE_SIZE * 2) : 0;
-    char utf8[SETTING_LINE_SIZE * 6];
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, count, utf8, sizeof utf8, nullptr, nullptr);
-    fwrite(utf8, 1, bytes > 0 ? (size_t)bytes : 0, out);
+    int count = field.length > 0 ? SettingTextToWide(field.text, field.length, wide, SETTING_LINE_SIZE * 2) : 0;
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, count, decoded, (int)capacity - 1, nullptr, nullptr);
+    decoded[bytes > 0 ? bytes : 0] = '\0';
 }
 #else
-static void PrintEscaped(FILE *out, unsigned char byte)
-{
-    if (byte == '\t')
-        fputs("\\t", out);
-    else
-        fprintf(out, "\\x%02X", byte);
-}
-
-// Prints the character at text in UTF-8 and returns how many bytes it took,
-// 0 when the code page decodes none there. At most four bytes in any code
-// page iconv knows.
-static int PrintDecoded(FILE *out, iconv_t decoder, const char *text, int left)
+// The character at text in UTF-8, appended at decoded; returns how many
+// bytes of text it took, 0 when the code page decodes none there. At most
+// four bytes in any code page iconv knows.
+static int DecodeCharacter(iconv_t decoder, const char *text, int left, char *decoded, size_t *used,
+                           size_t capacity)
 {
     for (int size = 1; size <= 4 && size <= left; ++size) {
-        char utf8[16];
-        char *in = (char *)text, *decoded = utf8;
-        size_t inLeft = (size_t)size, outLeft = sizeof utf8;
+        char *in = (char *)text, *out = decoded + *used;
+        size_t inLeft = (size_t)size, outLeft = capacity - 1 - *used;
         iconv(decoder, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(decoder, &in, &inLeft, &decoded, &outLeft) != (size_t)-1 && inLeft == 0) {
-            fwrite(utf8, 1, sizeof utf8 - outLeft, out);
+        if (iconv(decoder, &in, &inLeft, &out, &outLeft) != (size_t)-1 && inLeft == 0) {
+            *used = (size_t)(out - decoded);
             return size;
         }
     }
     return 0;
 }
 
-// Through iconv into UTF-8; control bytes, and bytes the code page does not
-// decode, are shown as escapes.
-static void PrintFileText(FILE *out, const char *text, int length)
+// Control bytes, and bytes the code page does not decode, are shown as escapes.
+static void DecodeField(SettingField field, char *decoded, size_t capacity)
 {
     char name[32];
     if (g_reportCodePage == 65001)
@@ -107,98 +173,89 @@ static void PrintFileText(FILE *out, const char *text, int length)
     else
         snprintf(name, sizeof name, "CP%u", g_reportCodePage);
     iconv_t decoder = iconv_open("UTF-8", name);
-    for (int i = 0; i < length;) {
-        unsigned char byte = (unsigned char)text[i];
+    size_t used = 0;
+    for (int i = 0; i < field.length && used + 5 <= capacity;) {
+        unsigned char byte = (unsigned char)field.text[i];
         int taken = 0;
         if (byte >= 0x20 && byte != 0x7f && decoder != (iconv_t)-1)
-            taken = PrintDecoded(out, decoder, text + i, length - i);
+            taken = DecodeCharacter(decoder, field.text + i, field.length - i, decoded, &used, capacity);
         if (taken == 0) {
             if (byte >= 0x20 && byte < 0x7f)
-                fputc(byte, out);
+                decoded[used++] = (char)byte;
             else
-                PrintEscaped(out, byte);
+                used += (size_t)snprintf(decoded + used, capacity - used, byte == '\t' ? "\\t" : "\\x%02X", byte);
             taken = 1;
         }
         i += taken;
     }
+    decoded[used] = '\0';
     if (decoder != (iconv_t)-1)
         iconv_close(decoder);
 }
 #endif
 
-static void PrintQuotedField(FILE *out, SettingField field)
+// "END, RIGHT or LEFT" in English; the separators are the language's.
+static void AppendName(char *list, size_t capacity, int index, int isLast, const char *name)
 {
-    fputc('"', out);
-    PrintFileText(out, field.text, field.length);
-    fputc('"', out);
+    size_t used = strlen(list);
+    const char *separator = index == 0 ? ""
+                            : isLast   ? ReportTextIn(g_reportLanguage, TEXT_LIST_LAST_SEPARATOR)
+                                       : ReportTextIn(g_reportLanguage, TEXT_LIST_SEPARATOR);
+    snprintf(list + used, capacity - used, "%s%s", separator, name);
 }
 
-// ", " between names, " or " before the last.
-static const char *NameSeparator(int index, int isLast)
+static void KeyNames(char *list, size_t capacity)
 {
-    return index == 0 ? "" : isLast ? " or " : ", ";
-}
-
-static void PrintKeyNames(FILE *out)
-{
+    list[0] = '\0';
     for (int i = 0; KeyNameTable[i].name; ++i)
-        fprintf(out, "%s%s", NameSeparator(i, !KeyNameTable[i + 1].name), KeyNameTable[i].name);
+        AppendName(list, capacity, i, !KeyNameTable[i + 1].name, KeyNameTable[i].name);
 }
 
-static void PrintActionNames(FILE *out)
+static void ActionNames(char *list, size_t capacity)
 {
+    list[0] = '\0';
     for (int i = 0; ActionNameTable[i].name; ++i)
-        fprintf(out, "%s%s", NameSeparator(i, !ActionNameTable[i + 1].name), ActionNameTable[i].name);
-}
-
-// "rejected: <before>"<field>"<after>"
-static void PrintRejectedField(FILE *out, const char *before, SettingField field, const char *after)
-{
-    fprintf(out, "rejected: %s", before);
-    PrintQuotedField(out, field);
-    fputs(after, out);
+        AppendName(list, capacity, i, !ActionNameTable[i + 1].name, ActionNameTable[i].name);
 }
 
 static void PrintProblem(FILE *out, const LineVerdict *verdict)
 {
-    SettingField key = verdict->fields.fields[1];
-    SettingField action = verdict->fields.fields[2];
+    char key[DECODED_SIZE], action[DECODED_SIZE], names[NAME_SIZE];
+    DecodeField(verdict->fields.fields[1], key, sizeof key);
+    DecodeField(verdict->fields.fields[2], action, sizeof action);
     switch (verdict->problem) {
     case PROBLEM_BLANK:
-        fputs("blank line", out);
+        Say(out, TEXT_BLANK);
         break;
     case PROBLEM_TOO_LONG:
-        fprintf(out, "rejected: the line has %d bytes; a line of more than %d is never read", verdict->length,
-                SETTING_LINE_SIZE - 1);
+        Say(out, TEXT_TOO_LONG, verdict->length, SETTING_LINE_SIZE - 1);
         break;
     case PROBLEM_NO_TAB:
-        fputs("rejected: no tab, so the whole line was read as modifiers", out);
+        Say(out, TEXT_NO_TAB);
         break;
     case PROBLEM_EMPTY_KEY:
-        fputs("rejected: the key field is empty", out);
+        Say(out, TEXT_EMPTY_KEY);
         break;
     case PROBLEM_KEY_TRAILING_SPACE:
-        PrintRejectedField(out, "the key ", key, " ends with a space");
+        Say(out, TEXT_KEY_TRAILING_SPACE, key);
         break;
     case PROBLEM_UNKNOWN_KEY:
-        PrintRejectedField(out, "unknown key ", key, ": one character, or ");
-        PrintKeyNames(out);
-        fputs(" (names are case-sensitive)", out);
+        KeyNames(names, sizeof names);
+        Say(out, TEXT_UNKNOWN_KEY, key, names);
         break;
     case PROBLEM_EMPTY_ACTION:
-        fputs("rejected: the action field is empty: use ", out);
-        PrintActionNames(out);
+        ActionNames(names, sizeof names);
+        Say(out, TEXT_EMPTY_ACTION, names);
         break;
     case PROBLEM_ACTION_TRAILING_SPACE:
-        PrintRejectedField(out, "the action ", action, " ends with a space");
+        Say(out, TEXT_ACTION_TRAILING_SPACE, action);
         break;
     case PROBLEM_UNKNOWN_ACTION:
-        PrintRejectedField(out, "unknown action ", action, ": use ");
-        PrintActionNames(out);
-        fputs(" (case-sensitive)", out);
+        ActionNames(names, sizeof names);
+        Say(out, TEXT_UNKNOWN_ACTION, action, names);
         break;
     case PROBLEM_PAST_LAST_SLOT:
-        fprintf(out, "ignored: only the first %d lines are read", MAX_BINDINGS);
+        Say(out, TEXT_PAST_LAST_SLOT, MAX_BINDINGS);
         break;
     case PROBLEM_NONE:
         break;
@@ -213,100 +270,125 @@ static void PrintBinding(FILE *out, const LineVerdict *verdict)
     for (const ActionName *entry = ActionNameTable; entry->name; ++entry)
         if (entry->action == verdict->parsed.action)
             action = entry->name;
-    fprintf(out, "%-22s %s", combination, action);
+    Write(out, "%-22s %s", combination, action);
     if (verdict->parsed.action == ACTION_EXEC) {
         // Exactly as the shell receives them: the file and any parameters quoted.
-        fputs("  ", out);
-        PrintQuotedField(out, verdict->fields.fields[3]);
-        if (verdict->fields.fields[4].length > 0) {
-            fputc(' ', out);
-            PrintQuotedField(out, verdict->fields.fields[4]);
-        }
+        char target[DECODED_SIZE], parameters[DECODED_SIZE];
+        DecodeField(verdict->fields.fields[3], target, sizeof target);
+        DecodeField(verdict->fields.fields[4], parameters, sizeof parameters);
+        Write(out, "  \"%s\"", target);
+        if (parameters[0] != '\0')
+            Write(out, " \"%s\"", parameters);
     }
+}
+
+static void Warn(FILE *out, ReportText text, ...)
+{
+    va_list arguments;
+    va_start(arguments, text);
+    static const char INDENT[] = "                    ";
+    const char *label = ReportTextIn(g_reportLanguage, TEXT_WARNING);
+    WriteText(out, INDENT, (int)sizeof INDENT - 1);
+    WriteText(out, label, (int)strlen(label));
+    WriteFormatted(out, ReportTextIn(g_reportLanguage, text), arguments);
+    va_end(arguments);
+    WriteText(out, "\n", 1);
+}
+
+static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict)
+{
+    char character = verdict->fields.fields[1].text[0];
+    char key[NAME_SIZE];
+    KeyDisplayName(verdict->parsed.keyCode, key, sizeof key);
+    if (character >= 'a' && character <= 'z')
+        Warn(out, TEXT_SMALL_LETTER_KEY, character, key, character - 'a' + 'A');
+    else if (character > ' ' && character != 0x7f)
+        Warn(out, TEXT_CHARACTER_KEY, character, key);
+    else
+        Warn(out, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
 }
 
 static void PrintWarnings(FILE *out, const LineVerdict *verdict)
 {
-    const char *indent = "                    warning: ";
-    char combination[NAME_SIZE];
+    char combination[NAME_SIZE], key[NAME_SIZE];
     CombinationName(&verdict->parsed, combination, sizeof combination);
+    KeyDisplayName(verdict->parsed.keyCode, key, sizeof key);
     unsigned warnings = verdict->warnings;
+    if (warnings & WARNING_KEY_CHARACTER)
+        WarnOfKeyCharacter(out, verdict);
+    if (warnings & WARNING_RESERVED)
+        Warn(out, TEXT_RESERVED, combination);
+    if (warnings & WARNING_NO_SUCH_KEY)
+        Warn(out, TEXT_NO_SUCH_KEY, (unsigned)verdict->parsed.keyCode);
+    if (warnings & WARNING_RARE_KEY)
+        Warn(out, TEXT_RARE_KEY, key);
+    if (warnings & WARNING_DEBUGGER_KEY)
+        Warn(out, TEXT_DEBUGGER_KEY);
     if (warnings & WARNING_DUPLICATE)
-        fprintf(out, "%s%s is already bound by line %d, which wins; this line never fires\n", indent,
-                combination, verdict->duplicateOf);
+        Warn(out, TEXT_DUPLICATE, combination, verdict->duplicateOf);
     if (warnings & WARNING_HELD_ELSEWHERE)
-        fprintf(out, "%sanother program holds %s; this line never fires\n", indent, combination);
+        Warn(out, TEXT_HELD_ELSEWHERE, combination);
     if (warnings & WARNING_HELD_VORN_RUNNING)
-        fprintf(out, "%s%s is held, and Vorn is running: it may be the holder (quit it to check for other programs)\n",
-                indent, combination);
+        Warn(out, TEXT_HELD_VORN_RUNNING, combination);
     if (warnings & WARNING_LONG_MODIFIERS)
-        fprintf(out, "%sthe modifier field is longer than 9 bytes\n", indent);
+        Warn(out, TEXT_LONG_MODIFIERS);
     if (warnings & WARNING_OTHER_MODIFIER_BYTES)
-        fprintf(out, "%smodifier bytes other than A, C, S and W are ignored\n", indent);
+        Warn(out, TEXT_OTHER_MODIFIER_BYTES);
     if (warnings & WARNING_NO_MODIFIER)
-        fprintf(out, "%sno modifier: the key alone is taken in every program\n", indent);
-    if (warnings & WARNING_KEY_CHARACTER) {
-        char character = verdict->fields.fields[1].text[0];
-        char key[NAME_SIZE];
-        KeyDisplayName(verdict->parsed.keyCode, key, sizeof key);
-        if (character >= 'a' && character <= 'z')
-            fprintf(out, "%sthe small letter '%c' names the key %s, not the %c key\n", indent, character, key,
-                    character - 'a' + 'A');
-        else if (character > ' ' && character != 0x7f)
-            fprintf(out, "%sthe character '%c' names the key %s\n", indent, character, key);
-        else
-            fprintf(out, "%sthe control byte 0x%02X names the key %s\n", indent, (unsigned)character, key);
-    }
+        Warn(out, TEXT_NO_MODIFIER);
     if (warnings & WARNING_HIGH_BYTE_KEY)
-        fprintf(out, "%sa key byte above 0x7F names no usable key\n", indent);
+        Warn(out, TEXT_HIGH_BYTE_KEY);
     if (warnings & WARNING_TARGET_MISSING)
-        fprintf(out, "%sthe shell finds no file, folder, program or registered address for this target;"
-                     " the hotkey will open nothing\n", indent);
+        Warn(out, TEXT_TARGET_MISSING);
+    // A sign as the key was most likely meant for the key that prints it.
+    char character = verdict->fields.fields[1].text[0];
+    if ((warnings & WARNING_KEY_CHARACTER) && character > ' ' && character < 0x7f &&
+        !(character >= 'a' && character <= 'z'))
+        Warn(out, TEXT_PUNCTUATION, character);
 }
 
 void PrintReportHeader(FILE *out)
 {
-    fputs(" line  slot  id     binding\n", out);
+    PrintText(out, TEXT_HEADER);
 }
 
 void PrintVerdict(FILE *out, const LineVerdict *verdict)
 {
     if (verdict->slot >= 0)
-        fprintf(out, "%5d  %4d  %5d  ", verdict->number, verdict->slot, HOTKEY_ID_BASE + verdict->slot);
+        Write(out, "%5d  %4d  %5d  ", verdict->number, verdict->slot, HOTKEY_ID_BASE + verdict->slot);
     else
-        fprintf(out, "%5d  %4s  %5s  ", verdict->number, "-", "-");
+        Write(out, "%5d  %4s  %5s  ", verdict->number, "-", "-");
     if (verdict->problem == PROBLEM_NONE)
         PrintBinding(out, verdict);
     else
         PrintProblem(out, verdict);
-    fputc('\n', out);
+    WriteText(out, "\n", 1);
     PrintWarnings(out, verdict);
 }
 
-// How to save the file so that Vorn reads what the editor shows.
-static void PrintEncodingFix(FILE *out, unsigned codePage)
+void PrintCodePage(FILE *out, unsigned codePage, ReportText source)
 {
-    if (codePage == 932)
-        fputs("save it as Shift-JIS / ANSI\n", out);
-    else
-        fprintf(out, "save it as ANSI (code page %u)\n", codePage);
+    PrintText(out, TEXT_CODE_PAGE, codePage, ReportTextIn(g_reportLanguage, source));
 }
 
 void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
 {
     // How each encoding was saved, and what Vorn then makes of it.
-    static const char *const SAVED_AS[] = {nullptr, "UTF-8 with a byte order mark", "UTF-16 (Unicode)", "UTF-8"};
-    static const char *const OUTCOME[] = {
-        nullptr, ", so the mark joins line 1's modifiers and text beyond ASCII arrives garbled",
-        " byte by byte and binds nothing as written", ", so its text beyond ASCII arrives garbled and such launches fail"};
+    static const ReportText SAVED_AS[] = {TEXT_COUNT, TEXT_SAVED_UTF8_BOM, TEXT_SAVED_UTF16, TEXT_SAVED_UTF8};
     if (summary->encoding != ENCODING_FITS) {
-        fprintf(out, "warning: the file is saved as %s; Vorn reads code page %u%s: ", SAVED_AS[summary->encoding],
-                summary->codePage, OUTCOME[summary->encoding]);
-        PrintEncodingFix(out, summary->codePage);
+        // How to save the file so that Vorn reads what the editor shows.
+        char fix[NAME_SIZE * 4];
+        if (summary->codePage == 932)
+            snprintf(fix, sizeof fix, "%s", ReportTextIn(g_reportLanguage, TEXT_FIX_SHIFT_JIS));
+        else
+            snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ANSI), summary->codePage);
+        Say(out, TEXT_WARNING);
+        PrintText(out, SAVED_AS[summary->encoding], summary->codePage, fix);
     }
-    if (summary->trailingBytes > 0)
-        fprintf(out, "warning: %d bytes after the last LF are no line and are ignored; end the line with an LF\n",
-                summary->trailingBytes);
-    fprintf(out, "%s: %d lines: %d bound, %d rejected, %d blank; %d bound with warnings\n", path, summary->lines,
-            summary->bound, summary->rejected, summary->blank, summary->warned);
+    if (summary->trailingBytes > 0) {
+        Say(out, TEXT_WARNING);
+        PrintText(out, TEXT_TRAILING_BYTES, summary->trailingBytes);
+    }
+    PrintText(out, TEXT_SUMMARY, path, summary->lines, summary->bound, summary->rejected, summary->blank,
+              summary->warned);
 }

@@ -4,15 +4,27 @@
 
 #include <stdio.h>
 
+#include "check/check_text.h"
 #include "check/setting_check.h"
 
 // The OEM code page the file's text is decoded in where the system has
 // none to give (not on Windows, which uses its own); 932 unless set.
 void SetReportCodePage(unsigned codePage);
 
+// The language of every text from here on; English unless set.
+void SetReportLanguage(ReportLanguage language);
+
+// A text in the report's language, with its arguments, and a line break.
+// Written to a console in UTF-16, leaving its code page as it was; to a
+// file or a pipe in UTF-8.
+void PrintText(FILE *out, ReportText text, ...);
+
 void PrintReportHeader(FILE *out);
 
 void PrintVerdict(FILE *out, const LineVerdict *verdict);
+
+// "read in code page N (why that one)".
+void PrintCodePage(FILE *out, unsigned codePage, ReportText source);
 
 void PrintSummary(FILE *out, const char *path, const CheckSummary *summary);
 

@@ -61,6 +61,71 @@ static int NamesAnotherKey(SettingField key)
     return byte > 0 && !(byte >= 'A' && byte <= 'Z') && !(byte >= '0' && byte <= '9') && byte != ' ';
 }
 
+// Codes below 0x80 that Windows' virtual-key table leaves undefined,
+// reserved or unassigned: no keyboard sends them.
+static int NoKeySends(int32_t keyCode)
+{
+    return keyCode == 0x07 || keyCode == 0x0A || keyCode == 0x0B || keyCode == 0x0E || keyCode == 0x0F ||
+           (keyCode >= 0x3A && keyCode <= 0x40) || keyCode == 0x5E;
+}
+
+// Select, Print, Execute, Help, the numeric keypad's separator and F13 to F16.
+static int CommonKeyboardsLack(int32_t keyCode)
+{
+    return (keyCode >= 0x29 && keyCode <= 0x2B) || keyCode == 0x2F || keyCode == 0x6C ||
+           (keyCode >= 0x7C && keyCode <= 0x7F);
+}
+
+struct ReservedCombinations {
+    unsigned modifiers;
+    const char *keys;  // virtual-key codes
+};
+
+// What Windows keeps for itself: Ctrl+Alt+Delete, Ctrl+Esc and Ctrl+Shift+Esc,
+// and the Windows logo key shortcuts of Microsoft's "Keyboard shortcuts in
+// Windows" (support.microsoft.com): with Win alone every letter, the digits,
+// Space, Home, the arrows and Print Screen; Win+Shift+M, S, V and the arrows;
+// Win+Ctrl+C, D, F, N, O, Q, S, Space, Enter, Left, Right and F4; Win+Alt+B,
+// D, K and R. A program's RegisterHotKey cannot have them.
+static const ReservedCombinations RESERVED[] = {
+    {MOD_CONTROL | MOD_ALT, "\x2E"},
+    {MOD_CONTROL, "\x1B"},
+    {MOD_CONTROL | MOD_SHIFT, "\x1B"},
+    {MOD_WIN, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 \x24\x25\x26\x27\x28\x2C"},
+    {MOD_WIN | MOD_SHIFT, "MSV\x25\x26\x27\x28"},
+    {MOD_WIN | MOD_CONTROL, "CDFNOQS \x0D\x25\x27\x73"},
+    {MOD_WIN | MOD_ALT, "BDKR"},
+};
+
+static int IsReserved(unsigned modifiers, int32_t keyCode)
+{
+    for (const ReservedCombinations &reserved : RESERVED) {
+        if (reserved.modifiers != modifiers)
+            continue;
+        for (const char *key = reserved.keys; *key; ++key) {
+            if (*key == keyCode)
+                return 1;
+        }
+    }
+    return 0;
+}
+
+// What can be told from the line alone, on any system.
+static unsigned FindStaticWarnings(const LineVerdict *verdict)
+{
+    unsigned warnings = 0;
+    int32_t keyCode = verdict->parsed.keyCode;
+    if (NoKeySends(keyCode))
+        warnings |= WARNING_NO_SUCH_KEY;
+    if (CommonKeyboardsLack(keyCode))
+        warnings |= WARNING_RARE_KEY;
+    if (IsReserved(verdict->parsed.modifiers, keyCode))
+        warnings |= WARNING_RESERVED;
+    if (keyCode == 0x7B)
+        warnings |= WARNING_DEBUGGER_KEY;
+    return warnings;
+}
+
 static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
 {
     unsigned warnings = 0;
@@ -79,6 +144,7 @@ static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
         warnings |= WARNING_HIGH_BYTE_KEY;
     if (verdict->parsed.action == ACTION_EXEC && ProbeTarget(verdict->parsed.target, state->path) == TARGET_MISSING)
         warnings |= WARNING_TARGET_MISSING;
+    warnings |= FindStaticWarnings(verdict);
 
     for (int i = 0; i < state->boundCount; ++i) {
         const Combination *earlier = &state->bound[i];
@@ -89,8 +155,9 @@ static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
         }
     }
     // Only a combination the file has not already taken can be held by someone
-    // else; while Vorn runs, that someone may be Vorn itself.
-    if (ProbeHotkeyIsHeld(verdict->parsed.modifiers, verdict->parsed.keyCode)) {
+    // else; while Vorn runs, that someone may be Vorn itself. Where Windows
+    // keeps the combination, the holder is known.
+    if (!(warnings & WARNING_RESERVED) && ProbeHotkeyIsHeld(verdict->parsed.modifiers, verdict->parsed.keyCode)) {
         if (state->vornRunning < 0)
             state->vornRunning = ProbeVornIsRunning();
         warnings |= state->vornRunning ? WARNING_HELD_VORN_RUNNING : WARNING_HELD_ELSEWHERE;

@@ -31,7 +31,11 @@ enum LineWarning {
     WARNING_OTHER_MODIFIER_BYTES = 1 << 5,
     WARNING_NO_MODIFIER = 1 << 6,       // the key alone is taken everywhere
     WARNING_HELD_VORN_RUNNING = 1 << 7, // held while Vorn runs, which may be the holder
-    WARNING_TARGET_MISSING = 1 << 8     // the shell would find nothing to open
+    WARNING_TARGET_MISSING = 1 << 8,    // the shell would find nothing to open
+    WARNING_NO_SUCH_KEY = 1 << 9,       // a virtual-key code that no key sends
+    WARNING_RARE_KEY = 1 << 10,         // a key that common keyboards lack
+    WARNING_RESERVED = 1 << 11,         // a combination Windows keeps for itself
+    WARNING_DEBUGGER_KEY = 1 << 12      // F12, reserved for the debugger
 };
 
 // How the file was saved, where that garbles what Vorn reads.

@@ -8,27 +8,22 @@
 #include "check/check_report.h"
 #include "platform/platform.h"
 
-static const char USAGE[] =
 #ifdef _WIN32
-    "usage: vorn-check [FILE]\n"
+static const char SYNOPSIS[] = "vorn-check [--lang ja|en] [FILE]";
 #else
-    "usage: vorn-check [--code-page N] [FILE]\n"
+static const char SYNOPSIS[] = "vorn-check [--lang ja|en] [--code-page N] [FILE]";
 #endif
-    "\n"
-    "Explains what Vorn makes of each line of a settings file (default: setting.vorn\n"
-    "in the working directory): the slot and hotkey identifier of every line, the\n"
-    "binding it makes or why it is rejected, and what may surprise: a combination\n"
-    "bound twice, a key character that names another key, text after the last LF,\n"
-    "lines past the 50th, a file saved as UTF-8 or UTF-16, and on Windows a\n"
-    "combination another program already holds and a target the shell cannot find.\n"
+
+static void PrintUsage(FILE *out)
+{
+    // Each text after the first begins with the blank line that sets it apart.
+    PrintText(out, TEXT_USAGE, SYNOPSIS);
+    PrintText(out, TEXT_HELP);
 #ifndef _WIN32
-    "\n"
-    "Vorn reads the file in Windows' OEM code page; here it cannot be asked, so\n"
-    "932 (Japanese) is assumed unless --code-page gives another.\n"
+    PrintText(out, TEXT_HELP_CODE_PAGE);
 #endif
-    "\n"
-    "Exit status: 0 when every line that is not blank is bound and nothing is\n"
-    "warned of, 1 when anything was reported, 2 when the file cannot be opened.\n";
+    PrintText(out, TEXT_HELP_EXIT);
+}
 
 static void PrintLine(void *context, const LineVerdict *verdict)
 {
@@ -37,14 +32,14 @@ static void PrintLine(void *context, const LineVerdict *verdict)
     PrintVerdict((FILE *)context, verdict);
 }
 
-static int RunCheck(const wchar_t *path, const char *shownPath, unsigned codePage, const char *codePageSource)
+static int RunCheck(const wchar_t *path, const char *shownPath, unsigned codePage, ReportText codePageSource)
 {
     CheckSummary summary;
     if (CheckSettingFile(path, codePage, PrintLine, stdout, &summary) != 0) {
-        fprintf(stderr, "vorn-check: cannot open %s\n", shownPath);
+        PrintText(stderr, TEXT_CANNOT_OPEN, shownPath);
         return 2;
     }
-    printf("read in code page %u (%s)\n", codePage, codePageSource);
+    PrintCodePage(stdout, codePage, codePageSource);
     PrintSummary(stdout, shownPath, &summary);
     return CheckExitStatus(&summary);
 }
@@ -52,6 +47,50 @@ static int RunCheck(const wchar_t *path, const char *shownPath, unsigned codePag
 static int IsHelp(const char *argument)
 {
     return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0 || strcmp(argument, "/?") == 0;
+}
+
+// What the command line asks for; the file is left null when none is named.
+struct CheckOptions {
+    const char *file;
+    int fileIndex;
+    unsigned codePage;
+    ReportText codePageSource;
+    int help;
+};
+
+// Returns 0, or 2 after saying what is wrong with the command line.
+static int ParseOptions(int argc, char **argv, CheckOptions *options)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+            ++i;
+            if (strcmp(argv[i], "ja") != 0 && strcmp(argv[i], "en") != 0) {
+                PrintText(stderr, TEXT_NOT_A_LANGUAGE, argv[i]);
+                return 2;
+            }
+            SetReportLanguage(LanguageFromName(argv[i]));
+#ifndef _WIN32
+        } else if (strcmp(argv[i], "--code-page") == 0 && i + 1 < argc) {
+            char *end;
+            unsigned long value = strtoul(argv[++i], &end, 10);
+            if (*end != '\0' || value == 0 || value > 65535) {
+                PrintText(stderr, TEXT_NOT_A_CODE_PAGE, argv[i]);
+                return 2;
+            }
+            options->codePage = (unsigned)value;
+            options->codePageSource = TEXT_CODE_PAGE_GIVEN;
+#endif
+        } else if (IsHelp(argv[i])) {
+            options->help = 1;
+        } else if (!options->file && strncmp(argv[i], "--", 2) != 0) {
+            options->file = argv[i];
+            options->fileIndex = i;
+        } else {
+            PrintUsage(stderr);
+            return 2;
+        }
+    }
+    return 0;
 }
 
 #ifdef _WIN32
@@ -62,8 +101,7 @@ static int KeepConsoleOpen(int status)
 {
     DWORD processes[2];
     if (GetConsoleProcessList(processes, 2) == 1) {
-        fputs("\nPress Enter to close", stdout);
-        fflush(stdout);
+        PrintText(stdout, TEXT_PRESS_ENTER);
         getchar();
     }
     return status;
@@ -71,47 +109,57 @@ static int KeepConsoleOpen(int status)
 
 int wmain(int argc, wchar_t **argv)
 {
-    SetConsoleOutputCP(CP_UTF8);
-    char shown[1024] = "setting.vorn";
-    if (argc > 1)
-        WideCharToMultiByte(CP_UTF8, 0, argv[1], -1, shown, sizeof shown, nullptr, nullptr);
-    if (argc > 2 || IsHelp(shown)) {
-        fputs(USAGE, argc > 2 ? stderr : stdout);
-        return argc > 2 ? 2 : 0;
+    // Options are ASCII; the file's name is kept in UTF-16 for opening and
+    // in UTF-8 for the report.
+    enum { MAX_ARGUMENTS = 16, ARGUMENT_SIZE = 1024 };
+    static char arguments[MAX_ARGUMENTS][ARGUMENT_SIZE];
+    char *narrow[MAX_ARGUMENTS];
+    if (argc > MAX_ARGUMENTS)
+        argc = MAX_ARGUMENTS;
+    for (int i = 0; i < argc; ++i) {
+        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arguments[i], ARGUMENT_SIZE, nullptr, nullptr);
+        narrow[i] = arguments[i];
     }
-    int status = RunCheck(argc > 1 ? argv[1] : L"setting.vorn", shown, PlatformOemCodePage(),
-                          "the system's OEM code page");
-    return KeepConsoleOpen(status);
+    SetReportLanguage(PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? REPORT_JAPANESE
+                                                                                  : REPORT_ENGLISH);
+    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0};
+    if (ParseOptions(argc, narrow, &options) != 0)
+        return 2;
+    if (options.help) {
+        PrintUsage(stdout);
+        return 0;
+    }
+    const char *shown = options.file ? options.file : "setting.vorn";
+    const wchar_t *path = options.file ? argv[options.fileIndex] : L"setting.vorn";
+    return KeepConsoleOpen(RunCheck(path, shown, options.codePage, options.codePageSource));
 }
 #else
 int main(int argc, char **argv)
 {
     setlocale(LC_ALL, "");
-    unsigned codePage = 932;
-    const char *codePageSource = "assumed; --code-page N for another";
-    int first = 1;
-    if (argc > 2 && strcmp(argv[1], "--code-page") == 0) {
-        char *end;
-        unsigned long value = strtoul(argv[2], &end, 10);
-        if (*end != '\0' || value == 0 || value > 65535) {
-            fprintf(stderr, "vorn-check: not a code page: %s\n", argv[2]);
-            return 2;
-        }
-        codePage = (unsigned)value;
-        codePageSource = "given with --code-page";
-        first = 3;
+    // The messages' language as POSIX chooses it: the first of these that is set.
+    static const char *const VARIABLES[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    const char *language = nullptr;
+    for (const char *variable : VARIABLES) {
+        language = getenv(variable);
+        if (language && *language)
+            break;
     }
-    const char *shown = argc > first ? argv[first] : "setting.vorn";
-    if (argc > first + 1 || IsHelp(shown) || strcmp(shown, "--code-page") == 0) {
-        fputs(USAGE, argc > first + 1 || !IsHelp(shown) ? stderr : stdout);
-        return IsHelp(shown) && argc <= first + 1 ? 0 : 2;
+    SetReportLanguage(LanguageFromName(language));
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
+    if (ParseOptions(argc, argv, &options) != 0)
+        return 2;
+    if (options.help) {
+        PrintUsage(stdout);
+        return 0;
     }
+    const char *shown = options.file ? options.file : "setting.vorn";
     wchar_t path[4096];
     if (mbstowcs(path, shown, 4096) >= 4096) {
-        fprintf(stderr, "vorn-check: cannot open %s\n", shown);
+        PrintText(stderr, TEXT_CANNOT_OPEN, shown);
         return 2;
     }
-    SetReportCodePage(codePage);
-    return RunCheck(path, shown, codePage, codePageSource);
+    SetReportCodePage(options.codePage);
+    return RunCheck(path, shown, options.codePage, options.codePageSource);
 }
 #endif

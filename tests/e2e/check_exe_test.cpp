@@ -1,17 +1,20 @@
-// vorn-check.exe on Windows: the file's text decoded by the OEM code page,
-// combinations held by another program or by a running Vorn, targets the
-// shell would not find, and a console that stays open only when its own.
+// vorn-check.exe on Windows: a Japanese report on a Japanese system, the
+// file's text decoded by the OEM code page, combinations held by another
+// program or by a running Vorn, targets the shell would not find, a console
+// that stays open only when its own and keeps its code page.
 #include <string>
 
 #include "vorn_fixture.h"
 
 namespace {
 
-// Runs vorn-check.exe on the file; returns its exit code and standard output.
-// Its standard input is a pipe that stays open and empty, so a check waiting
-// for Enter would never end. With a console of its own (CREATE_NEW_CONSOLE),
-// Enter is sent once it is seen still running after a second.
-DWORD RunCheck(const std::wstring &file, std::string *output, DWORD creationFlags = 0)
+// Runs vorn-check.exe with the options on the file; returns its exit code
+// and what it printed. Its standard input is a pipe that stays open and
+// empty, so a check waiting for Enter would never end. With a console of its
+// own (CREATE_NEW_CONSOLE), Enter is sent once it is seen still running after
+// a second. A console handle as screen takes its standard output.
+DWORD RunCheck(const std::wstring &file, std::string *output, DWORD creationFlags = 0,
+               const std::wstring &options = L"--lang en", HANDLE screen = nullptr)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd, writeEnd, inputRead, inputWrite;
@@ -23,10 +26,10 @@ DWORD RunCheck(const std::wstring &file, std::string *output, DWORD creationFlag
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = inputRead;
-    startup.hStdOutput = writeEnd;
+    startup.hStdOutput = screen ? screen : writeEnd;
     startup.hStdError = writeEnd;
     std::wstring exe = ProgramDirectory() + L"vorn-check.exe";
-    std::wstring commandLine = L"\"" + exe + L"\" \"" + file + L"\"";
+    std::wstring commandLine = L"\"" + exe + L"\" " + options + L" \"" + file + L"\"";
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr, nullptr,
                         &startup, &process))
@@ -61,9 +64,12 @@ bool Contains(const std::string &text, const std::string &part)
     return text.find(part) != std::string::npos;
 }
 
-TEST(VornCheckExe, ShowsJapaneseTextAndCombinationsHeldElsewhere)
+// A Japanese Windows gets the report in Japanese, the file's text decoded
+// from its OEM code page.
+TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhere)
 {
     ASSERT_EQ(GetOEMCP(), 932u) << "run with LANG=ja_JP.UTF-8";
+    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_JAPANESE) << "run with LANG=ja_JP.UTF-8";
     std::wstring directory = MakeScratchDirectory("check");
     std::wstring file = directory + L"setting.vorn";
     WriteBytes(file, "CA\tJ\tEXEC\tC:\\\x83\x63\x81\x5b\x83\x8b\\\x8b\x4c\x98\x5e.exe\t\x83\x65\x83\x58\x83\x67\r\n"
@@ -71,14 +77,21 @@ TEST(VornCheckExe, ShowsJapaneseTextAndCombinationsHeldElsewhere)
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'H'));
 
     std::string output;
-    DWORD code = RunCheck(file, &output);
-    UnregisterHotKey(nullptr, 7);
-    EXPECT_EQ(code, 1u) << output;
-    EXPECT_TRUE(Contains(output, "EXEC  \"C:\\\u30c4\u30fc\u30eb\\\u8a18\u9332.exe\" \"\u30c6\u30b9\u30c8\"")) << output;
-    EXPECT_TRUE(Contains(output, "another program holds Ctrl+Alt+H")) << output;
-    EXPECT_TRUE(Contains(output, "2 lines: 2 bound, 0 rejected")) << output;
-    EXPECT_TRUE(Contains(output, "read in code page 932 (the system's OEM code page)")) << output;
+    EXPECT_EQ(RunCheck(file, &output, 0, L""), 1u) << output;
+    for (const char *part : {"   \u884c  \u67a0    ID     \u5272\u308a\u5f53\u3066",
+                             "EXEC  \"C:\\\u30c4\u30fc\u30eb\\\u8a18\u9332.exe\" \"\u30c6\u30b9\u30c8\"",
+                             "\u8b66\u544a: Ctrl+Alt+H \u306f\u5225\u306e\u30d7\u30ed\u30b0\u30e9\u30e0\u304c\u4f7f\u3063\u3066\u3044\u307e\u3059",
+                             "2 \u884c\u3002\u5272\u308a\u5f53\u3066 2\u3001\u5374\u4e0b 0"})
+        EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
     EXPECT_FALSE(Contains(output, "Press Enter")) << "it waited in a console shared with its parent";
+
+    // --lang overrides the system's language; the file's text is the same.
+    output.clear();
+    EXPECT_EQ(RunCheck(file, &output), 1u) << output;
+    UnregisterHotKey(nullptr, 7);
+    EXPECT_TRUE(Contains(output, "another program holds Ctrl+Alt+H")) << output;
+    EXPECT_TRUE(Contains(output, "read in code page 932 (the system's OEM code page)")) << output;
+    EXPECT_TRUE(Contains(output, "EXEC  \"C:\\\u30c4\u30fc\u30eb\\\u8a18\u9332.exe\"")) << output;
 
     // Double-clicked, it has a console of its own and keeps it open until Enter.
     output.clear();
@@ -88,6 +101,43 @@ TEST(VornCheckExe, ShowsJapaneseTextAndCombinationsHeldElsewhere)
 
     output.clear();
     EXPECT_EQ(RunCheck(file + L".missing", &output), 2u) << output;
+    RemoveTree(directory);
+}
+
+// Run from a command prompt, vorn-check writes to the prompt's console and
+// leaves its code page as it found it, so what runs next prints as before.
+TEST(VornCheckExe, LeavesTheConsoleCodePageAsItFoundIt)
+{
+    // A console of the test's own, as a command prompt's window; Wine gives a
+    // program started from a pipe a hidden one, let go of first.
+    const DWORD STANDARD[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+    HANDLE standard[3];
+    for (int i = 0; i < 3; ++i)
+        standard[i] = GetStdHandle(STANDARD[i]);
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    ASSERT_TRUE(SetConsoleOutputCP(932));
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                &inherit, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(screen, INVALID_HANDLE_VALUE);
+    std::wstring directory = MakeScratchDirectory("console");
+    WriteBytes(directory + L"setting.vorn", "CA\tE\tALERT\r\n");
+
+    std::string output;
+    EXPECT_EQ(RunCheck(directory + L"setting.vorn", &output, 0, L"--lang ja", screen), 0u) << output;
+    EXPECT_EQ(GetConsoleOutputCP(), 932u);
+    // The report reached the console as written, Japanese and all.
+    wchar_t line[80] = L"";
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(screen, line, 80, {0, 0}, &read);
+    std::wstring header(line, read);
+    header.erase(header.find_last_not_of(L' ') + 1);
+    EXPECT_EQ(header, L"   \u884c  \u67a0    ID     \u5272\u308a\u5f53\u3066");
+    CloseHandle(screen);
+    FreeConsole();
+    for (int i = 0; i < 3; ++i)
+        SetStdHandle(STANDARD[i], standard[i]);
     RemoveTree(directory);
 }
 

@@ -13,7 +13,8 @@ void ExpectStartError(VornProcess *vorn)
 {
     HWND box = WaitForBox(vorn->process.dwProcessId, L"Vorn");
     ASSERT_NE(box, nullptr) << "no start-up error box";
-    Sleep(1000);  // time enough for an icon to show, had it been left
+    // The icon is added, and removed, by synchronous calls made before the
+    // box opens: had it been left, it would stand by now.
     EXPECT_TRUE(TrayIcons().empty()) << "a dead icon stands beside the error box";
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_EQ(BoxText(box), START_ERROR);
@@ -105,8 +106,8 @@ TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsComesBackWithANewTaskbarAndItsMen
     ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
     AnnounceTaskbar();
     ASSERT_EQ(WaitForTrayIcons(1).size(), 1u) << "the icon did not come back";
+    // The broadcast returns once Vorn has handled it, icon and all.
     AnnounceTaskbar();
-    Sleep(500);
     icons = WaitForTrayIcons(1);
     ASSERT_EQ(icons.size(), 1u) << "a second announcement left two icons";
 

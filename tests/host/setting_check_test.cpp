@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdio.h>
+#include <string.h>
 
 #include <string>
 #include <vector>
@@ -163,6 +164,40 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
 }
 
+// Lines that can never fire, told from the line alone and so on any system.
+TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
+{
+    g_fake.heldElsewhere = {{MOD_WIN, 'L'}};  // as Windows' own holding looks to the probe
+    const struct {
+        const char *line;
+        unsigned warnings;
+        const char *said;
+    } cases[] = {
+        {"CA\t;\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER, "no key sends the virtual-key code 0x3B"},
+        {"CA\t@\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER,
+         "if you meant the '@' key: Vorn names keys by virtual-key code, so punctuation keys cannot be bound"},
+        {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
+        {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
+        {"W\tL\tALERT\n", WARNING_RESERVED, "Windows keeps Win+L for itself"},
+        {"CA\t.\tALERT\n", WARNING_RESERVED | WARNING_KEY_CHARACTER, "Windows keeps Ctrl+Alt+Delete for itself"},
+        {"CS\t\x1b\tALERT\n", WARNING_RESERVED | WARNING_KEY_CHARACTER, "Windows keeps Ctrl+Shift+Esc for itself"},
+        {"WC\tRIGHT\tALERT\n", WARNING_RESERVED, "Windows keeps Ctrl+Win+Right for itself"},
+        {"CA\t{\tALERT\n", WARNING_DEBUGGER_KEY | WARNING_KEY_CHARACTER, "F12 is reserved for the debugger"},
+        {"WCA\tL\tALERT\n", 0, "Ctrl+Alt+Win+L"},  // Windows keeps the exact combination only
+    };
+    for (const auto &c : cases) {
+        Checked checked = Check(c.line);
+        ASSERT_EQ(checked.verdicts.size(), 1u);
+        EXPECT_EQ(checked.verdicts[0].warnings, c.warnings) << c.line;
+        EXPECT_TRUE(Contains(checked.report, c.said)) << checked.report;
+    }
+    SetReportLanguage(REPORT_JAPANESE);
+    std::string japanese = Check("W\tL\tALERT\n").report;
+    SetReportLanguage(REPORT_ENGLISH);
+    EXPECT_TRUE(Contains(japanese, "警告: Win+L は Windows 自身が使う組み合わせです")) << japanese;
+    EXPECT_TRUE(Contains(japanese, "some.vorn: 1 行。割り当て 1")) << japanese;
+}
+
 TEST_F(VornCheck, AsksWhetherAnotherProgramOrARunningVornHoldsACombination)
 {
     g_fake.heldElsewhere = {{MOD_CONTROL | MOD_SHIFT, 'F'}};
@@ -238,6 +273,34 @@ TEST_F(VornCheck, ExitStatusIsZeroOnlyForACleanFile)
     g_fake.fileExists = false;
     CheckSummary summary;
     EXPECT_NE(CheckSettingFile(L"missing.vorn", 932, Collect, nullptr, &summary), 0);
+}
+
+// The conversions of a printf format, in order: what its arguments must fit.
+std::string Conversions(const char *format)
+{
+    std::string conversions;
+    for (const char *p = strchr(format, '%'); p; p = strchr(p + 1, '%')) {
+        size_t length = strspn(p + 1, "0123456789-.l") + 1;
+        conversions += std::string(p, length + 1) + " ";
+        p += length;
+    }
+    return conversions;
+}
+
+TEST(ReportTexts, EveryTextIsInBothLanguagesWithTheSameArguments)
+{
+    for (int text = 0; text < TEXT_COUNT; ++text) {
+        const char *english = ReportTextIn(REPORT_ENGLISH, (ReportText)text);
+        const char *japanese = ReportTextIn(REPORT_JAPANESE, (ReportText)text);
+        EXPECT_STRNE(english, "") << "text " << text;
+        EXPECT_STRNE(japanese, english) << "text " << text << " is not translated";
+        EXPECT_EQ(Conversions(japanese), Conversions(english)) << "text " << text;
+        EXPECT_EQ(japanese[0] == '\n', english[0] == '\n') << "text " << text;
+    }
+    for (const char *name : {"ja_JP.UTF-8", "ja", "ja_JP.eucJP"})
+        EXPECT_EQ(LanguageFromName(name), REPORT_JAPANESE) << name;
+    for (const char *name : {"C.UTF-8", "en_US.UTF-8", "", "j", (const char *)nullptr})
+        EXPECT_EQ(LanguageFromName(name), REPORT_ENGLISH) << (name ? name : "null");
 }
 
 }  // namespace

@@ -1,0 +1,68 @@
+// Every word vorn-check says, one table per language: printf formats that
+// take the same arguments, in the same order, in every language.
+#ifndef VORN_CHECK_CHECK_TEXT_H
+#define VORN_CHECK_CHECK_TEXT_H
+
+enum ReportLanguage { REPORT_ENGLISH, REPORT_JAPANESE, REPORT_LANGUAGES };
+
+enum ReportText {
+    TEXT_HEADER,
+    TEXT_BLANK,
+    TEXT_TOO_LONG,
+    TEXT_NO_TAB,
+    TEXT_EMPTY_KEY,
+    TEXT_KEY_TRAILING_SPACE,
+    TEXT_UNKNOWN_KEY,
+    TEXT_EMPTY_ACTION,
+    TEXT_ACTION_TRAILING_SPACE,
+    TEXT_UNKNOWN_ACTION,
+    TEXT_PAST_LAST_SLOT,
+    TEXT_LIST_SEPARATOR,
+    TEXT_LIST_LAST_SEPARATOR,
+    TEXT_WARNING,
+    TEXT_DUPLICATE,
+    TEXT_HELD_ELSEWHERE,
+    TEXT_HELD_VORN_RUNNING,
+    TEXT_LONG_MODIFIERS,
+    TEXT_OTHER_MODIFIER_BYTES,
+    TEXT_NO_MODIFIER,
+    TEXT_SMALL_LETTER_KEY,
+    TEXT_CHARACTER_KEY,
+    TEXT_CONTROL_BYTE_KEY,
+    TEXT_PUNCTUATION,
+    TEXT_HIGH_BYTE_KEY,
+    TEXT_NO_SUCH_KEY,
+    TEXT_RARE_KEY,
+    TEXT_RESERVED,
+    TEXT_DEBUGGER_KEY,
+    TEXT_TARGET_MISSING,
+    TEXT_SAVED_UTF8_BOM,
+    TEXT_SAVED_UTF16,
+    TEXT_SAVED_UTF8,
+    TEXT_FIX_SHIFT_JIS,
+    TEXT_FIX_ANSI,
+    TEXT_TRAILING_BYTES,
+    TEXT_SUMMARY,
+    TEXT_CODE_PAGE,
+    TEXT_CODE_PAGE_SYSTEM,
+    TEXT_CODE_PAGE_ASSUMED,
+    TEXT_CODE_PAGE_GIVEN,
+    TEXT_CANNOT_OPEN,
+    TEXT_NOT_A_CODE_PAGE,
+    TEXT_NOT_A_LANGUAGE,
+    TEXT_USAGE,
+    TEXT_HELP,
+    TEXT_HELP_CODE_PAGE,
+    TEXT_HELP_EXIT,
+    TEXT_PRESS_ENTER,
+    TEXT_COUNT
+};
+
+// The text in a language; never null.
+const char *ReportTextIn(ReportLanguage language, ReportText text);
+
+// Japanese for a locale or language name that begins with "ja", English
+// for any other, null included.
+ReportLanguage LanguageFromName(const char *name);
+
+#endif
