@@ -109,11 +109,8 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
 TEST(VornCheckExe, LeavesTheConsoleCodePageAsItFoundIt)
 {
     // A console of the test's own, as a command prompt's window; Wine gives a
-    // program started from a pipe a hidden one, let go of first.
-    const DWORD STANDARD[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
-    HANDLE standard[3];
-    for (int i = 0; i < 3; ++i)
-        standard[i] = GetStdHandle(STANDARD[i]);
+    // program started from a pipe a hidden one, let go of first. The process
+    // keeps no console it can share after this, so the test runs alone in it.
     FreeConsole();
     ASSERT_TRUE(AllocConsole());
     ASSERT_TRUE(SetConsoleOutputCP(932));
@@ -136,8 +133,6 @@ TEST(VornCheckExe, LeavesTheConsoleCodePageAsItFoundIt)
     EXPECT_EQ(header, L"   \u884c  \u67a0    ID     \u5272\u308a\u5f53\u3066");
     CloseHandle(screen);
     FreeConsole();
-    for (int i = 0; i < 3; ++i)
-        SetStdHandle(STANDARD[i], standard[i]);
     RemoveTree(directory);
 }
 
