@@ -102,9 +102,10 @@ bool StartVorn(const std::wstring &directory, VornProcess *vorn)
     return StartVornFrom(ProgramDirectory() + L"Vorn.exe", directory, vorn);
 }
 
-bool StartVornFrom(const std::wstring &exe, const std::wstring &directory, VornProcess *vorn)
+bool StartVornFrom(const std::wstring &exe, const std::wstring &directory, VornProcess *vorn,
+                   const std::wstring &arguments)
 {
-    std::wstring commandLine = L"\"" + exe + L"\"";
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,

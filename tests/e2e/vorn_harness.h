@@ -38,8 +38,10 @@ std::string ReadBytes(const std::wstring &path);
 // when it could not be started.
 bool StartVorn(const std::wstring &directory, VornProcess *vorn);
 
-// The same with another copy of the program.
-bool StartVornFrom(const std::wstring &exe, const std::wstring &directory, VornProcess *vorn);
+// The same with another copy of the program, or a program of the same
+// class given arguments.
+bool StartVornFrom(const std::wstring &exe, const std::wstring &directory, VornProcess *vorn,
+                   const std::wstring &arguments = L"");
 
 // Waits for the process to end; returns its exit code, or STILL_ACTIVE on timeout.
 DWORD WaitForExit(VornProcess *vorn, DWORD milliseconds = WAIT_MS);
