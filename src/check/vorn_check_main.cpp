@@ -58,7 +58,8 @@ struct CheckOptions {
     int help;
 };
 
-// Returns 0, or 2 after saying what is wrong with the command line.
+// Returns -1 when the check is to run; otherwise the exit status: 0 after
+// the help asked for, 2 after saying what is wrong with the command line.
 static int ParseOptions(int argc, char **argv, CheckOptions *options)
 {
     for (int i = 1; i < argc; ++i) {
@@ -90,7 +91,11 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
             return 2;
         }
     }
-    return 0;
+    if (options->help) {
+        PrintUsage(stdout);
+        return 0;
+    }
+    return -1;
 }
 
 #ifdef _WIN32
@@ -123,12 +128,9 @@ int wmain(int argc, wchar_t **argv)
     SetReportLanguage(PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? REPORT_JAPANESE
                                                                                   : REPORT_ENGLISH);
     CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0};
-    if (ParseOptions(argc, narrow, &options) != 0)
-        return 2;
-    if (options.help) {
-        PrintUsage(stdout);
-        return 0;
-    }
+    int status = ParseOptions(argc, narrow, &options);
+    if (status >= 0)
+        return status;
     const char *shown = options.file ? options.file : "setting.vorn";
     const wchar_t *path = options.file ? argv[options.fileIndex] : L"setting.vorn";
     return KeepConsoleOpen(RunCheck(path, shown, options.codePage, options.codePageSource));
@@ -147,12 +149,9 @@ int main(int argc, char **argv)
     }
     SetReportLanguage(LanguageFromName(language));
     CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
-    if (ParseOptions(argc, argv, &options) != 0)
-        return 2;
-    if (options.help) {
-        PrintUsage(stdout);
-        return 0;
-    }
+    int status = ParseOptions(argc, argv, &options);
+    if (status >= 0)
+        return status;
     const char *shown = options.file ? options.file : "setting.vorn";
     wchar_t path[4096];
     if (mbstowcs(path, shown, 4096) >= 4096) {
