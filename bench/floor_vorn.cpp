@@ -1,0 +1,91 @@
+// The same-calls floor: what Vorn does at start and on each event, with the
+// same class, window, icon record and menu, and the fifty combinations of the
+// benchmark's settings file taken from a table in memory instead of a file.
+// What Vorn takes beyond it is its own: the file, its parsing, and COM.
+//
+//   floor_vorn.exe "C:\path\of\the target.exe"
+// The combination Ctrl+Alt+L (the last) opens the target; every other one
+// shows the test alert.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "shell/tray_icon.h"
+
+const int COMBINATIONS = 50;
+const int LAUNCH_SLOT = COMBINATIONS - 1;
+
+static wchar_t g_target[MAX_PATH + 2];
+
+// As the benchmark's file binds them: Ctrl+Shift+A to Z, Ctrl+Shift+Win+A to
+// W, then Ctrl+Alt+L.
+static void Combination(int slot, UINT *modifiers, UINT *key)
+{
+    if (slot == LAUNCH_SLOT) {
+        *modifiers = MOD_CONTROL | MOD_ALT;
+        *key = 'L';
+        return;
+    }
+    *modifiers = slot < 26 ? MOD_CONTROL | MOD_SHIFT : MOD_CONTROL | MOD_SHIFT | MOD_WIN;
+    *key = 'A' + slot % 26;
+}
+
+static LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        AddTrayIcon(window, ((CREATESTRUCTW *)lParam)->hInstance);
+        return 0;
+    case WM_DESTROY:
+        SetForegroundWindow(window);
+        for (int slot = 0; slot < COMBINATIONS; ++slot)
+            UnregisterHotKey(window, 10000 + slot);
+        RemoveTrayIcon();
+        PostQuitMessage(0);
+        return 0;
+    case WM_HOTKEY:
+        if (wParam == 10000 + LAUNCH_SLOT) {
+            ShellExecuteW(window, L"open", g_target, L"", nullptr, SW_SHOW);
+        } else if (wParam >= 10000 && wParam < 10000 + LAUNCH_SLOT) {
+            SetForegroundWindow(window);
+            MessageBoxW(window, L"test", L"Vorn", MB_OK);
+        }
+        return 0;
+    case WM_TRAYNOTIFY:
+        if (lParam == WM_RBUTTONUP)
+            ShowTrayMenu(window);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int)
+{
+    lstrcpynW(g_target, L"\"", MAX_PATH + 2);
+    lstrcpynW(g_target + 1, commandLine, MAX_PATH);
+    lstrcatW(g_target, L"\"");
+
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = FloorProc;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    windowClass.lpszClassName = L"Vorn";
+    RegisterClassExW(&windowClass);
+    HWND window = CreateWindowExW(0, L"Vorn", L"Vorn", WS_OVERLAPPEDWINDOW, 32, 32, 256, 256, nullptr, nullptr,
+                                  instance, nullptr);
+    UpdateWindow(window);
+    for (int slot = 0; slot < COMBINATIONS; ++slot) {
+        UINT modifiers, key;
+        Combination(slot, &modifiers, &key);
+        RegisterHotKey(window, 10000 + slot, modifiers, key);
+    }
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) != 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
