@@ -75,15 +75,6 @@ __attribute__((format(printf, 2, 3))) static void Write(FILE *out, const char *f
     va_end(arguments);
 }
 
-// A text of the report's language; its arguments are the same in every language.
-static void Say(FILE *out, ReportText text, ...)
-{
-    va_list arguments;
-    va_start(arguments, text);
-    WriteFormatted(out, ReportTextIn(g_reportLanguage, text), arguments);
-    va_end(arguments);
-}
-
 void PrintText(FILE *out, ReportText text, ...)
 {
     va_list arguments;
@@ -224,40 +215,35 @@ static void PrintProblem(FILE *out, const LineVerdict *verdict)
     DecodeField(verdict->fields.fields[1], key, sizeof key);
     DecodeField(verdict->fields.fields[2], action, sizeof action);
     switch (verdict->problem) {
-    case PROBLEM_BLANK:
-        Say(out, TEXT_BLANK);
-        break;
     case PROBLEM_TOO_LONG:
-        Say(out, TEXT_TOO_LONG, verdict->length, SETTING_LINE_SIZE - 1);
-        break;
-    case PROBLEM_NO_TAB:
-        Say(out, TEXT_NO_TAB);
-        break;
-    case PROBLEM_EMPTY_KEY:
-        Say(out, TEXT_EMPTY_KEY);
+        PrintText(out, TEXT_TOO_LONG, verdict->length, SETTING_LINE_SIZE - 1);
         break;
     case PROBLEM_KEY_TRAILING_SPACE:
-        Say(out, TEXT_KEY_TRAILING_SPACE, key);
+        PrintText(out, TEXT_KEY_TRAILING_SPACE, key);
         break;
     case PROBLEM_UNKNOWN_KEY:
         KeyNames(names, sizeof names);
-        Say(out, TEXT_UNKNOWN_KEY, key, names);
+        PrintText(out, TEXT_UNKNOWN_KEY, key, names);
         break;
     case PROBLEM_EMPTY_ACTION:
         ActionNames(names, sizeof names);
-        Say(out, TEXT_EMPTY_ACTION, names);
+        PrintText(out, TEXT_EMPTY_ACTION, names);
         break;
     case PROBLEM_ACTION_TRAILING_SPACE:
-        Say(out, TEXT_ACTION_TRAILING_SPACE, action);
+        PrintText(out, TEXT_ACTION_TRAILING_SPACE, action);
         break;
     case PROBLEM_UNKNOWN_ACTION:
         ActionNames(names, sizeof names);
-        Say(out, TEXT_UNKNOWN_ACTION, action, names);
+        PrintText(out, TEXT_UNKNOWN_ACTION, action, names);
         break;
     case PROBLEM_PAST_LAST_SLOT:
-        Say(out, TEXT_PAST_LAST_SLOT, MAX_BINDINGS);
+        PrintText(out, TEXT_PAST_LAST_SLOT, MAX_BINDINGS);
         break;
-    case PROBLEM_NONE:
+    default:
+        // The rest say it without arguments.
+        PrintText(out, verdict->problem == PROBLEM_BLANK    ? TEXT_BLANK
+                       : verdict->problem == PROBLEM_NO_TAB ? TEXT_NO_TAB
+                                                            : TEXT_EMPTY_KEY);
         break;
     }
 }
@@ -282,31 +268,49 @@ static void PrintBinding(FILE *out, const LineVerdict *verdict)
     }
 }
 
-static void Warn(FILE *out, ReportText text, ...)
+// Beneath its line, or at the left margin for the whole file.
+static const char LINE_INDENT[] = "                    ";
+
+static void Warn(FILE *out, const char *indent, ReportText text, ...)
 {
     va_list arguments;
     va_start(arguments, text);
-    static const char INDENT[] = "                    ";
     const char *label = ReportTextIn(g_reportLanguage, TEXT_WARNING);
-    WriteText(out, INDENT, (int)sizeof INDENT - 1);
+    WriteText(out, indent, (int)strlen(indent));
     WriteText(out, label, (int)strlen(label));
     WriteFormatted(out, ReportTextIn(g_reportLanguage, text), arguments);
     va_end(arguments);
     WriteText(out, "\n", 1);
 }
 
-static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict)
+static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict, const char *key)
 {
     char character = verdict->fields.fields[1].text[0];
-    char key[NAME_SIZE];
-    KeyDisplayName(verdict->parsed.keyCode, key, sizeof key);
     if (character >= 'a' && character <= 'z')
-        Warn(out, TEXT_SMALL_LETTER_KEY, character, key, character - 'a' + 'A');
+        Warn(out, LINE_INDENT, TEXT_SMALL_LETTER_KEY, character, key, character - 'a' + 'A');
     else if (character > ' ' && character != 0x7f)
-        Warn(out, TEXT_CHARACTER_KEY, character, key);
+        Warn(out, LINE_INDENT, TEXT_CHARACTER_KEY, character, key);
     else
-        Warn(out, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
+        Warn(out, LINE_INDENT, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
 }
+
+// Warnings said with the combination and the line that wins, which a text
+// may leave unused; in the order they are told.
+static const struct {
+    unsigned warning;
+    ReportText text;
+} COMBINATION_WARNINGS[] = {
+    {WARNING_RESERVED, TEXT_RESERVED},
+    {WARNING_DEBUGGER_KEY, TEXT_DEBUGGER_KEY},
+    {WARNING_DUPLICATE, TEXT_DUPLICATE},
+    {WARNING_HELD_ELSEWHERE, TEXT_HELD_ELSEWHERE},
+    {WARNING_HELD_VORN_RUNNING, TEXT_HELD_VORN_RUNNING},
+    {WARNING_LONG_MODIFIERS, TEXT_LONG_MODIFIERS},
+    {WARNING_OTHER_MODIFIER_BYTES, TEXT_OTHER_MODIFIER_BYTES},
+    {WARNING_NO_MODIFIER, TEXT_NO_MODIFIER},
+    {WARNING_HIGH_BYTE_KEY, TEXT_HIGH_BYTE_KEY},
+    {WARNING_TARGET_MISSING, TEXT_TARGET_MISSING},
+};
 
 static void PrintWarnings(FILE *out, const LineVerdict *verdict)
 {
@@ -315,36 +319,20 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
     KeyDisplayName(verdict->parsed.keyCode, key, sizeof key);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)
-        WarnOfKeyCharacter(out, verdict);
-    if (warnings & WARNING_RESERVED)
-        Warn(out, TEXT_RESERVED, combination);
+        WarnOfKeyCharacter(out, verdict, key);
     if (warnings & WARNING_NO_SUCH_KEY)
-        Warn(out, TEXT_NO_SUCH_KEY, (unsigned)verdict->parsed.keyCode);
+        Warn(out, LINE_INDENT, TEXT_NO_SUCH_KEY, (unsigned)verdict->parsed.keyCode);
     if (warnings & WARNING_RARE_KEY)
-        Warn(out, TEXT_RARE_KEY, key);
-    if (warnings & WARNING_DEBUGGER_KEY)
-        Warn(out, TEXT_DEBUGGER_KEY);
-    if (warnings & WARNING_DUPLICATE)
-        Warn(out, TEXT_DUPLICATE, combination, verdict->duplicateOf);
-    if (warnings & WARNING_HELD_ELSEWHERE)
-        Warn(out, TEXT_HELD_ELSEWHERE, combination);
-    if (warnings & WARNING_HELD_VORN_RUNNING)
-        Warn(out, TEXT_HELD_VORN_RUNNING, combination);
-    if (warnings & WARNING_LONG_MODIFIERS)
-        Warn(out, TEXT_LONG_MODIFIERS);
-    if (warnings & WARNING_OTHER_MODIFIER_BYTES)
-        Warn(out, TEXT_OTHER_MODIFIER_BYTES);
-    if (warnings & WARNING_NO_MODIFIER)
-        Warn(out, TEXT_NO_MODIFIER);
-    if (warnings & WARNING_HIGH_BYTE_KEY)
-        Warn(out, TEXT_HIGH_BYTE_KEY);
-    if (warnings & WARNING_TARGET_MISSING)
-        Warn(out, TEXT_TARGET_MISSING);
+        Warn(out, LINE_INDENT, TEXT_RARE_KEY, key);
+    for (const auto &entry : COMBINATION_WARNINGS) {
+        if (warnings & entry.warning)
+            Warn(out, LINE_INDENT, entry.text, combination, verdict->duplicateOf);
+    }
     // A sign as the key was most likely meant for the key that prints it.
     char character = verdict->fields.fields[1].text[0];
     if ((warnings & WARNING_KEY_CHARACTER) && character > ' ' && character < 0x7f &&
         !(character >= 'a' && character <= 'z'))
-        Warn(out, TEXT_PUNCTUATION, character);
+        Warn(out, LINE_INDENT, TEXT_PUNCTUATION, character);
 }
 
 void PrintReportHeader(FILE *out)
@@ -358,11 +346,12 @@ void PrintVerdict(FILE *out, const LineVerdict *verdict)
         Write(out, "%5d  %4d  %5d  ", verdict->number, verdict->slot, HOTKEY_ID_BASE + verdict->slot);
     else
         Write(out, "%5d  %4s  %5s  ", verdict->number, "-", "-");
-    if (verdict->problem == PROBLEM_NONE)
+    if (verdict->problem == PROBLEM_NONE) {
         PrintBinding(out, verdict);
-    else
+        WriteText(out, "\n", 1);
+    } else {
         PrintProblem(out, verdict);
-    WriteText(out, "\n", 1);
+    }
     PrintWarnings(out, verdict);
 }
 
@@ -382,13 +371,10 @@ void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
             snprintf(fix, sizeof fix, "%s", ReportTextIn(g_reportLanguage, TEXT_FIX_SHIFT_JIS));
         else
             snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ANSI), summary->codePage);
-        Say(out, TEXT_WARNING);
-        PrintText(out, SAVED_AS[summary->encoding], summary->codePage, fix);
+        Warn(out, "", SAVED_AS[summary->encoding], summary->codePage, fix);
     }
-    if (summary->trailingBytes > 0) {
-        Say(out, TEXT_WARNING);
-        PrintText(out, TEXT_TRAILING_BYTES, summary->trailingBytes);
-    }
+    if (summary->trailingBytes > 0)
+        Warn(out, "", TEXT_TRAILING_BYTES, summary->trailingBytes);
     PrintText(out, TEXT_SUMMARY, path, summary->lines, summary->bound, summary->rejected, summary->blank,
               summary->warned);
 }
