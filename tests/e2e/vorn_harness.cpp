@@ -1,7 +1,11 @@
 #include "vorn_harness.h"
 
 #include <psapi.h>
+#include <stdio.h>
 #include <string.h>
+
+#include <algorithm>
+#include <iterator>
 
 std::wstring ProgramDirectory()
 {
@@ -323,7 +327,7 @@ struct HandleList {
     HandleEntry entries[1];
 };
 
-static size_t HandleCount(DWORD processId)
+static std::vector<std::string> HandleKinds(DWORD processId)
 {
     typedef LONG(WINAPI * QueryFunction)(ULONG, PVOID, ULONG, PULONG);
     QueryFunction query =
@@ -335,24 +339,50 @@ static size_t HandleCount(DWORD processId)
     while ((status = query(SYSTEM_HANDLE_INFORMATION, buffer.data(), (ULONG)buffer.size(), nullptr)) ==
            INFO_LENGTH_MISMATCH)
         buffer.resize(buffer.size() * 2);
-    if (status < 0)
-        return 0;
+    std::vector<std::string> kinds;
     const HandleList *list = (const HandleList *)buffer.data();
-    size_t count = 0;
-    for (ULONG i = 0; i < list->count; ++i)
-        count += list->entries[i].processId == (USHORT)processId;
-    return count;
+    for (ULONG i = 0; status >= 0 && i < list->count; ++i) {
+        if (list->entries[i].processId != (USHORT)processId)
+            continue;
+        char kind[64];
+        snprintf(kind, sizeof kind, "type %u, access 0x%lx", list->entries[i].objectType, list->entries[i].access);
+        kinds.push_back(kind);
+    }
+    std::sort(kinds.begin(), kinds.end());
+    return kinds;
 }
 
 Footprint FootprintOf(const PROCESS_INFORMATION &process)
 {
     Footprint footprint;
-    footprint.handles = HandleCount(process.dwProcessId);
+    footprint.handleKinds = HandleKinds(process.dwProcessId);
+    footprint.handles = footprint.handleKinds.size();
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
         footprint.workingSet = memory.WorkingSetSize;
     return footprint;
+}
+
+Footprint FootprintOnceBackAt(const PROCESS_INFORMATION &process, size_t handles)
+{
+    Footprint footprint = FootprintOf(process);
+    for (DWORD waited = 0; waited < WAIT_MS && footprint.handles != handles; waited += 50) {
+        Sleep(50);
+        footprint = FootprintOf(process);
+    }
+    return footprint;
+}
+
+std::string HandlesBeyond(const Footprint &later, const Footprint &earlier)
+{
+    std::vector<std::string> beyond;
+    std::set_difference(later.handleKinds.begin(), later.handleKinds.end(), earlier.handleKinds.begin(),
+                        earlier.handleKinds.end(), std::back_inserter(beyond));
+    std::string text;
+    for (const std::string &kind : beyond)
+        text += (text.empty() ? "" : "; ") + kind;
+    return text;
 }
 
 static bool Answers(HWND window)

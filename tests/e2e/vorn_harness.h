@@ -82,12 +82,22 @@ std::wstring BoxText(HWND box);
 void CloseBox(HWND box);
 
 // What a process holds: its handles (counted in the system's handle list,
-// since Wine's GetProcessHandleCount says 0) and its working set in bytes.
+// since Wine's GetProcessHandleCount says 0), each named by its object type
+// and access, and its working set in bytes.
 struct Footprint {
     size_t handles = 0;
     size_t workingSet = 0;
+    std::vector<std::string> handleKinds;  // "type 5, access 0x1fffff", sorted
 };
 Footprint FootprintOf(const PROCESS_INFORMATION &process);
+
+// Wine opens handles in a process for short moments (a launch's process,
+// thread, file and section); this reads the footprint once the handle count
+// is back at handles, or after the wait. A leaked handle never comes back.
+Footprint FootprintOnceBackAt(const PROCESS_INFORMATION &process, size_t handles);
+
+// The kinds of the handles that later holds beyond earlier.
+std::string HandlesBeyond(const Footprint &later, const Footprint &earlier);
 
 // Weeks of use in little: the numbers of each kind of event Vorn is given.
 struct Workload {
