@@ -100,8 +100,9 @@ TEST_F(VornEndToEnd, DozensOfEventsLeaveNoHandleOrMemoryBehind)
     Footprint warm = FootprintOf(vorn_.process);
     ASSERT_GT(warm.handles, 0u) << "the system's handle list has none of Vorn's";
     ASSERT_TRUE(RunWorkload(&vorn_, 0, 1, launched, {30, 10, 10, 1000}));
-    Footprint end = FootprintOnceBackAt(vorn_.process, warm.handles);
-    EXPECT_EQ(end.handles, warm.handles) << "beyond the warm-up: " << HandlesBeyond(end, warm);
+    // Either reading may meet a handle Wine holds for a moment; one that stays is a leak.
+    Footprint end = FootprintOnceAtMost(vorn_.process, warm.handles);
+    EXPECT_LE(end.handles, warm.handles) << "beyond the warm-up: " << HandlesBeyond(end, warm);
     EXPECT_LE(end.workingSet, warm.workingSet + (1u << 20));
 }
 

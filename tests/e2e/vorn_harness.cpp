@@ -364,10 +364,10 @@ Footprint FootprintOf(const PROCESS_INFORMATION &process)
     return footprint;
 }
 
-Footprint FootprintOnceBackAt(const PROCESS_INFORMATION &process, size_t handles)
+Footprint FootprintOnceAtMost(const PROCESS_INFORMATION &process, size_t handles)
 {
     Footprint footprint = FootprintOf(process);
-    for (DWORD waited = 0; waited < WAIT_MS && footprint.handles != handles; waited += 50) {
+    for (DWORD waited = 0; waited < WAIT_MS && footprint.handles > handles; waited += 50) {
         Sleep(50);
         footprint = FootprintOf(process);
     }

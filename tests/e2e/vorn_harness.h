@@ -93,8 +93,8 @@ Footprint FootprintOf(const PROCESS_INFORMATION &process);
 
 // Wine opens handles in a process for short moments (a launch's process,
 // thread, file and section); this reads the footprint once the handle count
-// is back at handles, or after the wait. A leaked handle never comes back.
-Footprint FootprintOnceBackAt(const PROCESS_INFORMATION &process, size_t handles);
+// is at most handles, or after the wait. A leaked handle never goes away.
+Footprint FootprintOnceAtMost(const PROCESS_INFORMATION &process, size_t handles);
 
 // The kinds of the handles that later holds beyond earlier.
 std::string HandlesBeyond(const Footprint &later, const Footprint &earlier);
