@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
@@ -188,9 +189,32 @@ Spread SpreadOf(std::vector<double> values)
     return {values[values.size() / 2], values.front(), values.back()};
 }
 
+// Alert after alert against one Vorn, each opened, found and closed before
+// the next; says how far it got and whether Vorn still answers.
+int RunAlerts(const std::wstring &bin, int alerts)
+{
+    std::wstring directory = MakeScratchDirectory("bench-alerts");
+    WriteBytes(directory + L"setting.vorn", FiftyLines(InstallRecorder(bin, directory)));
+    VornProcess vorn;
+    StartVorn(directory, &vorn);
+    int shown = 0;
+    while (shown < alerts && RunWorkload(&vorn, 49, 0, directory + L"launched.txt", {0, 0, 1, 0})) {
+        if (++shown % 50 == 0)
+            printf("%d alerts\n", shown);
+        fflush(stdout);
+    }
+    DWORD_PTR result = 0;
+    bool answers = SendMessageTimeoutW(vorn.window, WM_NULL, 0, 0, SMTO_NORMAL, WAIT_MS, &result) != 0;
+    printf("%d of %d alerts shown and closed; Vorn %s\n", shown, alerts, answers ? "answers" : "DOES NOT ANSWER");
+    EndVorn(&vorn);
+    RemoveTree(directory);
+    return shown == alerts && answers ? 0 : 1;
+}
+
 }  // namespace
 
-// With --weeks, only the weeks of use, for a run inside a Wine virtual desktop.
+// With --weeks, only the weeks of use, for a run inside a Wine virtual
+// desktop; with --alerts N, only N alerts against one Vorn.
 int main(int argc, char **argv)
 {
     std::wstring bin = ProgramDirectory();
@@ -198,6 +222,8 @@ int main(int argc, char **argv)
         MeasureWeeksOfUse(bin, "in a Wine virtual desktop, whose windows are drawn inside one");
         return 0;
     }
+    if (argc > 2 && strcmp(argv[1], "--alerts") == 0)
+        return RunAlerts(bin, atoi(argv[2]));
     std::wstring directory = MakeScratchDirectory("bench");
     std::wstring recorder = directory + L"record_args.exe";
     std::wstring launched = directory + L"launched.txt";

@@ -28,7 +28,7 @@ protected:
     void Start(const std::string &settings)
     {
         WriteBytes(directory_ + L"setting.vorn", settings);
-        ASSERT_TRUE(StartVorn(directory_, &vorn_));
+        ASSERT_TRUE(StartVorn(directory_, &vorn_)) << "CreateProcessW failed: error " << GetLastError();
         ASSERT_NE(vorn_.window, nullptr) << "no window of class Vorn";
     }
 
