@@ -55,13 +55,15 @@ static void WriteText(FILE *out, const char *text, int length)
 }
 #endif
 
-static void WriteFormatted(FILE *out, const char *format, va_list arguments)
+// The prefix, then the formatted text, in one piece.
+static void WriteFormatted(FILE *out, const char *prefix, const char *format, va_list arguments)
 {
     char text[MESSAGE_SIZE];
-    // Every caller has started the list; the analyzer loses track of that
-    // across calls when it reads several files.
+    int used = snprintf(text, sizeof text, "%s", prefix);
+    // Every caller has started the list right before; the analyzer, reading
+    // Warn's callers across the file, loses track of that.
     // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
-    int length = vsnprintf(text, sizeof text, format, arguments);
+    int length = used + vsnprintf(text + used, sizeof text - (size_t)used, format, arguments);
     if (length >= (int)sizeof text)
         length = (int)sizeof text - 1;
     WriteText(out, text, length);
@@ -71,15 +73,15 @@ __attribute__((format(printf, 2, 3))) static void Write(FILE *out, const char *f
 {
     va_list arguments;
     va_start(arguments, format);
-    WriteFormatted(out, format, arguments);
+    WriteFormatted(out, "", format, arguments);
     va_end(arguments);
 }
 
-void PrintText(FILE *out, ReportText text, ...)
+void PrintText(FILE *out, int text, ...)
 {
     va_list arguments;
     va_start(arguments, text);
-    WriteFormatted(out, ReportTextIn(g_reportLanguage, text), arguments);
+    WriteFormatted(out, "", ReportTextIn(g_reportLanguage, (ReportText)text), arguments);
     va_end(arguments);
     WriteText(out, "\n", 1);
 }
@@ -271,14 +273,13 @@ static void PrintBinding(FILE *out, const LineVerdict *verdict)
 // Beneath its line, or at the left margin for the whole file.
 static const char LINE_INDENT[] = "                    ";
 
-static void Warn(FILE *out, const char *indent, ReportText text, ...)
+static void Warn(FILE *out, const char *indent, int text, ...)
 {
+    char prefix[NAME_SIZE];
+    snprintf(prefix, sizeof prefix, "%s%s", indent, ReportTextIn(g_reportLanguage, TEXT_WARNING));
     va_list arguments;
     va_start(arguments, text);
-    const char *label = ReportTextIn(g_reportLanguage, TEXT_WARNING);
-    WriteText(out, indent, (int)strlen(indent));
-    WriteText(out, label, (int)strlen(label));
-    WriteFormatted(out, ReportTextIn(g_reportLanguage, text), arguments);
+    WriteFormatted(out, prefix, ReportTextIn(g_reportLanguage, (ReportText)text), arguments);
     va_end(arguments);
     WriteText(out, "\n", 1);
 }

@@ -14,10 +14,11 @@ void SetReportCodePage(unsigned codePage);
 // The language of every text from here on; English unless set.
 void SetReportLanguage(ReportLanguage language);
 
-// A text in the report's language, with its arguments, and a line break.
+// A ReportText in the report's language, with its arguments, and a line
+// break; an int, since an enum before the arguments would be promoted.
 // Written to a console in UTF-16, leaving its code page as it was; to a
 // file or a pipe in UTF-8.
-void PrintText(FILE *out, ReportText text, ...);
+void PrintText(FILE *out, int text, ...);
 
 void PrintReportHeader(FILE *out);
 
