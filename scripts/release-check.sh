@@ -95,6 +95,14 @@ vorn_pid=$!
 # start-up error Vorn would hold none. It reads a copy: Vorn opens its file
 # shared with nobody, and would fail to start while the check has it open.
 cp setting.vorn copy.vorn
+# vorn-check asks whether a combination is held by registering it for a moment,
+# which in the moment Vorn registers the same one would take it from Vorn. So
+# it runs once Vorn holds them all, which Vorn marks by loading ole32 for COM.
+for _ in $(seq 100); do
+    grep -qi ole32 "/proc/$vorn_pid/maps" 2>/dev/null && break
+    kill -0 "$vorn_pid" 2>/dev/null || fail "Vorn.exe ended at once"
+    sleep 0.1
+done
 held=0
 for _ in $(seq 50); do
     held=$(wine vorn-check.exe --lang en copy.vorn 2>/dev/null | grep -c 'is held, and Vorn is running' || true)
