@@ -5,9 +5,9 @@
 // sake, so that launches meet the same state. What Vorn takes beyond it at
 // start is its own: the file and its parsing.
 //
-//   floor_vorn.exe "C:\path\of\the target.exe"
-// The combination Ctrl+Alt+L (the last) opens the target; every other one
-// shows the test alert.
+//   floor_vorn.exe "C:\path\of\the target.exe" "C:\path\of\another.exe"
+// The combination Ctrl+Alt+L (the last) opens the first target, the one
+// before it the second; every other one shows the test alert.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -16,8 +16,11 @@
 
 const int COMBINATIONS = 50;
 const int LAUNCH_SLOT = COMBINATIONS - 1;
+const int SECOND_LAUNCH_SLOT = COMBINATIONS - 2;
 
+// Quoted, as Vorn hands a target to the shell.
 static wchar_t g_target[MAX_PATH + 2];
+static wchar_t g_secondTarget[MAX_PATH + 2];
 
 // As the benchmark's file binds them: Ctrl+Shift+A to Z, Ctrl+Shift+Win+A to
 // W, then Ctrl+Alt+L.
@@ -48,7 +51,9 @@ static LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_HOTKEY:
         if (wParam == 10000 + LAUNCH_SLOT) {
             ShellExecuteW(window, L"open", g_target, L"", nullptr, SW_SHOW);
-        } else if (wParam >= 10000 && wParam < 10000 + LAUNCH_SLOT) {
+        } else if (wParam == 10000 + SECOND_LAUNCH_SLOT) {
+            ShellExecuteW(window, L"open", g_secondTarget, L"", nullptr, SW_SHOW);
+        } else if (wParam >= 10000 && wParam < 10000 + SECOND_LAUNCH_SLOT) {
             SetForegroundWindow(window);
             MessageBoxW(window, L"test", L"Vorn", MB_OK);
         }
@@ -62,11 +67,20 @@ static LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int)
+static void Quote(const wchar_t *path, wchar_t quoted[MAX_PATH + 2])
 {
-    lstrcpynW(g_target, L"\"", MAX_PATH + 2);
-    lstrcpynW(g_target + 1, commandLine, MAX_PATH);
-    lstrcatW(g_target, L"\"");
+    lstrcpynW(quoted, L"\"", MAX_PATH + 2);
+    lstrcpynW(quoted + 1, path, MAX_PATH);
+    lstrcatW(quoted, L"\"");
+}
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
+{
+    int count = 0;
+    wchar_t **arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    Quote(count > 1 ? arguments[1] : L"", g_target);
+    Quote(count > 2 ? arguments[2] : L"", g_secondTarget);
+    LocalFree(arguments);
 
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;

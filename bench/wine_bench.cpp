@@ -1,7 +1,7 @@
 // Start-up, hotkey-to-launch, idle CPU and weeks of use of the real Vorn.exe,
 // each measured beside floors taken in the same run: for start-up, a
 // same-calls floor (floor_vorn: Vorn's class, window, icon and fifty
-// combinations, with no file and no COM) and a bare one (floor_app: a hidden
+// combinations and COM, with no file) and a bare one (floor_app: a hidden
 // window and one hotkey); for the launch, a direct ShellExecuteW; for weeks
 // of use, the same-calls floor answering the same events with the same calls.
 #include <windows.h>
@@ -41,13 +41,23 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Fifty distinct combinations, all bound; the last line's is the one to wait for.
-std::string FiftyLines(const std::string &recorder)
+std::string Ansi(const std::wstring &path)
+{
+    char bytes[MAX_PATH];
+    WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, bytes, MAX_PATH, nullptr, nullptr);
+    return bytes;
+}
+
+// Fifty distinct combinations, all bound; the last line's is the one to wait
+// for and launches the recorder, the one before it the program that cannot
+// start, every other one alerts.
+std::string FiftyLines(const std::wstring &recorder, const std::wstring &unstartable)
 {
     std::string file;
-    for (int i = 0; i < 49; ++i)
+    for (int i = 0; i < 48; ++i)
         file += std::string(i < 26 ? "CS" : "CSW") + "\t" + (char)('A' + i % 26) + "\tALERT\r\n";
-    return file + "CA\tL\tEXEC\t" + recorder + "\r\n";
+    file += "CSW\tW\tEXEC\t" + Ansi(unstartable) + "\r\n";
+    return file + "CA\tL\tEXEC\t" + Ansi(recorder) + "\r\n";
 }
 
 // Milliseconds from CreateProcess until the combination is held, or -1.
@@ -107,41 +117,43 @@ void PrintRow(const char *what, double vorn, double floor, const char *unit, con
            floor > 0 ? vorn / floor : 0.0, target);
 }
 
-// Copies the recording program into directory; returns its path as the
-// settings file spells it.
-std::string InstallRecorder(const std::wstring &bin, const std::wstring &directory)
+// Copies the recording program into directory and writes the settings file
+// with it and a program that cannot start; returns the same-calls floor's
+// arguments for the same targets.
+std::wstring PrepareFolder(const std::wstring &bin, const std::wstring &directory)
 {
     std::wstring recorder = directory + L"record_args.exe";
     CopyFileW((bin + L"record_args.exe").c_str(), recorder.c_str(), FALSE);
-    char bytes[MAX_PATH];
-    WideCharToMultiByte(CP_ACP, 0, recorder.c_str(), -1, bytes, MAX_PATH, nullptr, nullptr);
-    return bytes;
+    std::wstring unstartable = WriteUnstartable(directory);
+    WriteBytes(directory + L"setting.vorn", FiftyLines(recorder, unstartable));
+    return L"\"" + recorder + L"\" \"" + unstartable + L"\"";
 }
 
 // A program's handles and working set after a warm-up and after weeks of
 // use in little; started from exe in a scratch folder with the fifty-line
-// settings, slot 49 launching and slot 0 alerting.
+// settings, slot 49 launching, slot 48 failing to launch and slot 0 alerting.
 struct WeeksOfUse {
     Footprint warm;
     Footprint worn;  // once the handle count is at most the warm one, or after the wait
     bool complete;
 };
 
-const Workload WARM_UP = {20, 5, 5, 500};
-const Workload WEEKS = {1000, 100, 100, 10000};
+// The warm-up's failed launch opens what a failed launch keeps for the life
+// of the process (kernel32's IniFileMapping key), before the count.
+const Workload WARM_UP = {20, 5, 5, 500, 1};
+const Workload WEEKS = {1000, 100, 100, 10000, 100};
 
-WeeksOfUse RunWeeksOfUse(const std::wstring &bin, const std::wstring &exe, bool withRecorderArgument)
+WeeksOfUse RunWeeksOfUse(const std::wstring &bin, const std::wstring &exe, bool withTargetArguments)
 {
     std::wstring directory = MakeScratchDirectory("bench-use");
-    std::string recorder = InstallRecorder(bin, directory);
-    WriteBytes(directory + L"setting.vorn", FiftyLines(recorder));
+    std::wstring floorArguments = PrepareFolder(bin, directory);
     VornProcess used;
-    StartVornFrom(exe, directory, &used, withRecorderArgument ? directory + L"record_args.exe" : L"");
+    StartVornFrom(exe, directory, &used, withTargetArguments ? floorArguments : L"");
     std::wstring launched = directory + L"launched.txt";
     WeeksOfUse result;
-    result.complete = RunWorkload(&used, 49, 0, launched, WARM_UP);
+    result.complete = RunWorkload(&used, 49, 0, 48, launched, WARM_UP);
     result.warm = FootprintOf(used.process);
-    result.complete = result.complete && RunWorkload(&used, 49, 0, launched, WEEKS);
+    result.complete = result.complete && RunWorkload(&used, 49, 0, 48, launched, WEEKS);
     // Read as the suite reads it: once no handle Wine holds for a moment is left.
     result.worn = FootprintOnceAtMost(used.process, result.warm.handles);
     PostMessageW(used.window, WM_CLOSE, 0, 0);
@@ -166,8 +178,9 @@ void MeasureWeeksOfUse(const std::wstring &bin, const char *where)
 {
     WeeksOfUse vorn = RunWeeksOfUse(bin, bin + L"Vorn.exe", false);
     WeeksOfUse floor = RunWeeksOfUse(bin, bin + L"floor_vorn.exe", true);
-    printf("\nAfter a warm-up, then after %d launches, %d menus, %d alerts and %d foreign messages,\n%s:\n",
-           WEEKS.launches, WEEKS.menus, WEEKS.alerts, WEEKS.foreign, where);
+    printf("\nAfter a warm-up, then after %d launches (%d of a program that cannot start), %d menus, %d alerts\n"
+           "and %d foreign messages, %s:\n",
+           WEEKS.launches + WEEKS.failures, WEEKS.failures, WEEKS.menus, WEEKS.alerts, WEEKS.foreign, where);
     printf("| %-24s | %-17s | %-33s |\n", "", "handles", "working set");
     PrintUse("Vorn", vorn);
     PrintUse("same-calls floor", floor);
@@ -206,11 +219,11 @@ Spread SpreadOf(std::vector<double> values)
 int RunAlerts(const std::wstring &bin, int alerts)
 {
     std::wstring directory = MakeScratchDirectory("bench-alerts");
-    WriteBytes(directory + L"setting.vorn", FiftyLines(InstallRecorder(bin, directory)));
+    PrepareFolder(bin, directory);
     VornProcess vorn;
     StartVorn(directory, &vorn);
     int shown = 0;
-    while (shown < alerts && RunWorkload(&vorn, 49, 0, directory + L"launched.txt", {0, 0, 1, 0})) {
+    while (shown < alerts && RunWorkload(&vorn, 49, 0, 48, directory + L"launched.txt", {0, 0, 1, 0})) {
         if (++shown % 50 == 0)
             printf("%d alerts\n", shown);
         fflush(stdout);
@@ -239,7 +252,7 @@ int main(int argc, char **argv)
     std::wstring directory = MakeScratchDirectory("bench");
     std::wstring recorder = directory + L"record_args.exe";
     std::wstring launched = directory + L"launched.txt";
-    WriteBytes(directory + L"setting.vorn", FiftyLines(InstallRecorder(bin, directory)));
+    std::wstring floorArguments = PrepareFolder(bin, directory);
 
     // Start-up until the last combination is held: Vorn, the same-calls floor
     // and the bare floor by turns, so that whatever the machine does meets all three.
@@ -251,7 +264,7 @@ int main(int argc, char **argv)
             vornStart.push_back(TimeUntilHeld(bin + L"Vorn.exe", directory, CTRL_ALT, 'L', &process));
             Close(&process, L"Vorn");
         } else if ((run + run / 3) % 3 == 1) {
-            sameStart.push_back(TimeUntilHeld(bin + L"floor_vorn.exe", directory, CTRL_ALT, 'L', &process, recorder));
+            sameStart.push_back(TimeUntilHeld(bin + L"floor_vorn.exe", directory, CTRL_ALT, 'L', &process, floorArguments));
             Close(&process, L"Vorn");
         } else {
             bareStart.push_back(

@@ -56,6 +56,13 @@ void WriteBytes(const std::wstring &path, const std::string &bytes)
     CloseHandle(file);
 }
 
+std::wstring WriteUnstartable(const std::wstring &directory)
+{
+    std::wstring path = directory + L"cannot start.exe";
+    WriteBytes(path, "not a program\r\n");
+    return path;
+}
+
 std::string ReadBytes(const std::wstring &path)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -327,7 +334,36 @@ struct HandleList {
     HandleEntry entries[1];
 };
 
-static std::vector<std::string> HandleKinds(DWORD processId)
+// The name of another process's object, through a copy of its handle; empty
+// for an object without one.
+static std::string ObjectName(HANDLE process, USHORT value)
+{
+    typedef LONG(WINAPI * QueryFunction)(HANDLE, ULONG, PVOID, ULONG, PULONG);
+    QueryFunction query = (QueryFunction)(void *)GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject");
+    const ULONG OBJECT_NAME_INFORMATION = 1;
+    HANDLE copy;
+    if (!DuplicateHandle(process, (HANDLE)(ULONG_PTR)value, GetCurrentProcess(), &copy, 0, FALSE,
+                         DUPLICATE_SAME_ACCESS))
+        return "";
+    // The name is a counted string at the start of the buffer, its text after it.
+    struct {
+        USHORT length;
+        USHORT maximumLength;
+        PWSTR text;
+        wchar_t room[1024];
+    } name = {};
+    std::string text;
+    if (query(copy, OBJECT_NAME_INFORMATION, &name, sizeof name, nullptr) >= 0 && name.text) {
+        char bytes[4 * 1024];
+        int length = WideCharToMultiByte(CP_UTF8, 0, name.text, name.length / 2, bytes, sizeof bytes, nullptr,
+                                         nullptr);
+        text.assign(bytes, length > 0 ? length : 0);
+    }
+    CloseHandle(copy);
+    return text;
+}
+
+static std::vector<std::string> HandleKinds(const PROCESS_INFORMATION &process)
 {
     typedef LONG(WINAPI * QueryFunction)(ULONG, PVOID, ULONG, PULONG);
     QueryFunction query =
@@ -342,11 +378,13 @@ static std::vector<std::string> HandleKinds(DWORD processId)
     std::vector<std::string> kinds;
     const HandleList *list = (const HandleList *)buffer.data();
     for (ULONG i = 0; status >= 0 && i < list->count; ++i) {
-        if (list->entries[i].processId != (USHORT)processId)
+        const HandleEntry &entry = list->entries[i];
+        if (entry.processId != (USHORT)process.dwProcessId)
             continue;
         char kind[64];
-        snprintf(kind, sizeof kind, "type %u, access 0x%lx", list->entries[i].objectType, list->entries[i].access);
-        kinds.push_back(kind);
+        snprintf(kind, sizeof kind, "type %u, access 0x%lx", entry.objectType, entry.access);
+        std::string name = ObjectName(process.hProcess, entry.value);
+        kinds.push_back(name.empty() ? kind : kind + (" " + name));
     }
     std::sort(kinds.begin(), kinds.end());
     return kinds;
@@ -355,7 +393,7 @@ static std::vector<std::string> HandleKinds(DWORD processId)
 Footprint FootprintOf(const PROCESS_INFORMATION &process)
 {
     Footprint footprint;
-    footprint.handleKinds = HandleKinds(process.dwProcessId);
+    footprint.handleKinds = HandleKinds(process);
     footprint.handles = footprint.handleKinds.size();
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
@@ -410,13 +448,16 @@ static size_t LineCount(const std::wstring &path)
     return count;
 }
 
-bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, const std::wstring &launched,
+bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, int failingSlot, const std::wstring &launched,
                  const Workload &workload)
 {
     DWORD processId = vorn->process.dwProcessId;
     // One launch at a time, so no more than one launched program runs at once.
     size_t lines = LineCount(launched);
     for (int i = 0; i < workload.launches; ++i) {
+        // A launch that fails leaves no trace; the launch posted after it shows it was handled.
+        if (i < workload.failures)
+            PostMessageW(vorn->window, WM_HOTKEY, 10000 + failingSlot, 0);
         PostMessageW(vorn->window, WM_HOTKEY, 10000 + execSlot, 0);
         ++lines;
         DWORD waited = 0;

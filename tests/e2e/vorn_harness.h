@@ -33,6 +33,11 @@ void RemoveTree(const std::wstring &directory);
 void WriteBytes(const std::wstring &path, const std::string &bytes);
 std::string ReadBytes(const std::wstring &path);
 
+// Writes "cannot start.exe" into directory: a program file that exists and
+// cannot start, as a target overwritten by something else would be. Returns
+// its path.
+std::wstring WriteUnstartable(const std::wstring &directory);
+
 // Starts Vorn.exe with directory as its working directory and waits until it
 // is idle in its message loop (or showing its start-up box). Returns false
 // when it could not be started.
@@ -82,12 +87,12 @@ std::wstring BoxText(HWND box);
 void CloseBox(HWND box);
 
 // What a process holds: its handles (counted in the system's handle list,
-// since Wine's GetProcessHandleCount says 0), each named by its object type
-// and access, and its working set in bytes.
+// since Wine's GetProcessHandleCount says 0), each named by its object type,
+// access and the object's name if it has one, and its working set in bytes.
 struct Footprint {
     size_t handles = 0;
     size_t workingSet = 0;
-    std::vector<std::string> handleKinds;  // "type 5, access 0x1fffff", sorted
+    std::vector<std::string> handleKinds;  // "type 19, access 0x0 \REGISTRY\MACHINE\...", sorted
 };
 Footprint FootprintOf(const PROCESS_INFORMATION &process);
 
@@ -105,12 +110,13 @@ struct Workload {
     int menus;     // popup menus opened and dismissed
     int alerts;    // test alerts opened and closed
     int foreign;   // WM_HOTKEY with identifiers not Vorn's, icon messages of other mouse events
+    int failures = 0;  // hotkeys of a slot whose program cannot start, each given before a launch
 };
 
-// Gives a running Vorn the workload through its hotkey slots execSlot and
-// alertSlot; launched is the file each launch adds a line to. Returns false
-// when an event did not have its effect in time.
-bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, const std::wstring &launched,
+// Gives a running Vorn the workload through its hotkey slots execSlot,
+// alertSlot and failingSlot; launched is the file each launch adds a line to.
+// Returns false when an event did not have its effect in time.
+bool RunWorkload(VornProcess *vorn, int execSlot, int alertSlot, int failingSlot, const std::wstring &launched,
                  const Workload &workload);
 
 // Waits until the file holds at least count lines; returns them.
