@@ -21,7 +21,7 @@
 namespace {
 
 const int RUNS = 9;          // launches timed
-const int START_RUNS = 31;   // start-ups of each program, interleaved
+const int START_RUNS = 61;   // start-ups of each program, interleaved
 const UINT CTRL_ALT = MOD_CONTROL | MOD_ALT;
 const UINT CTRL_SHIFT = MOD_CONTROL | MOD_SHIFT;
 
