@@ -12,15 +12,16 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include "shell/hidden_window.h"
 #include "shell/tray_icon.h"
 
 const int COMBINATIONS = 50;
 const int LAUNCH_SLOT = COMBINATIONS - 1;
-const int SECOND_LAUNCH_SLOT = COMBINATIONS - 2;
+const int TARGETS = 2;
 
-// Quoted, as Vorn hands a target to the shell.
-static wchar_t g_target[MAX_PATH + 2];
-static wchar_t g_secondTarget[MAX_PATH + 2];
+// Quoted, as Vorn hands a target to the shell: the last slot's, then the
+// target of the slot before it.
+static wchar_t g_targets[TARGETS][MAX_PATH + 2];
 
 // As the benchmark's file binds them: Ctrl+Shift+A to Z, Ctrl+Shift+Win+A to
 // W, then Ctrl+Alt+L.
@@ -49,11 +50,9 @@ static LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPAR
         PostQuitMessage(0);
         return 0;
     case WM_HOTKEY:
-        if (wParam == 10000 + LAUNCH_SLOT) {
-            ShellExecuteW(window, L"open", g_target, L"", nullptr, SW_SHOW);
-        } else if (wParam == 10000 + SECOND_LAUNCH_SLOT) {
-            ShellExecuteW(window, L"open", g_secondTarget, L"", nullptr, SW_SHOW);
-        } else if (wParam >= 10000 && wParam < 10000 + SECOND_LAUNCH_SLOT) {
+        if (wParam > 10000 + LAUNCH_SLOT - TARGETS && wParam <= 10000 + LAUNCH_SLOT) {
+            ShellExecuteW(window, L"open", g_targets[10000 + LAUNCH_SLOT - wParam], L"", nullptr, SW_SHOW);
+        } else if (wParam >= 10000 && wParam <= 10000 + LAUNCH_SLOT - TARGETS) {
             SetForegroundWindow(window);
             MessageBoxW(window, L"test", L"Vorn", MB_OK);
         }
@@ -78,21 +77,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
     int count = 0;
     wchar_t **arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    Quote(count > 1 ? arguments[1] : L"", g_target);
-    Quote(count > 2 ? arguments[2] : L"", g_secondTarget);
+    for (int i = 0; i < TARGETS; ++i)
+        Quote(count > i + 1 ? arguments[i + 1] : L"", g_targets[i]);
     LocalFree(arguments);
 
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = FloorProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    windowClass.lpszClassName = L"Vorn";
-    RegisterClassExW(&windowClass);
-    HWND window = CreateWindowExW(0, L"Vorn", L"Vorn", WS_OVERLAPPEDWINDOW, 32, 32, 256, 256, nullptr, nullptr,
-                                  instance, nullptr);
-    UpdateWindow(window);
+    HWND window = CreateHiddenWindow(instance, FloorProc);
     for (int slot = 0; slot < COMBINATIONS; ++slot) {
         UINT modifiers, key;
         Combination(slot, &modifiers, &key);

@@ -41,13 +41,6 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-std::string Ansi(const std::wstring &path)
-{
-    char bytes[MAX_PATH];
-    WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, bytes, MAX_PATH, nullptr, nullptr);
-    return bytes;
-}
-
 // Fifty distinct combinations, all bound; the last line's is the one to wait
 // for and launches the recorder, the one before it the program that cannot
 // start, every other one alerts.
@@ -56,8 +49,8 @@ std::string FiftyLines(const std::wstring &recorder, const std::wstring &unstart
     std::string file;
     for (int i = 0; i < 48; ++i)
         file += std::string(i < 26 ? "CS" : "CSW") + "\t" + (char)('A' + i % 26) + "\tALERT\r\n";
-    file += "CSW\tW\tEXEC\t" + Ansi(unstartable) + "\r\n";
-    return file + "CA\tL\tEXEC\t" + Ansi(recorder) + "\r\n";
+    file += "CSW\tW\tEXEC\t" + Encode(unstartable, CP_ACP) + "\r\n";
+    return file + "CA\tL\tEXEC\t" + Encode(recorder, CP_ACP) + "\r\n";
 }
 
 const double NOT_STARTED = -1;  // CreateProcessW failed

@@ -55,13 +55,13 @@ struct CheckOptions {
     int fileIndex;
     unsigned codePage;
     ReportText codePageSource;
-    int help;
 };
 
 // Returns -1 when the check is to run; otherwise the exit status: 0 after
 // the help asked for, 2 after saying what is wrong with the command line.
 static int ParseOptions(int argc, char **argv, CheckOptions *options)
 {
+    int help = 0;
     for (int i = 1; i < argc; ++i) {
         if (strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
             ++i;
@@ -82,7 +82,7 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
             options->codePageSource = TEXT_CODE_PAGE_GIVEN;
 #endif
         } else if (IsHelp(argv[i])) {
-            options->help = 1;
+            help = 1;
         } else if (!options->file && strncmp(argv[i], "--", 2) != 0) {
             options->file = argv[i];
             options->fileIndex = i;
@@ -91,7 +91,7 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
             return 2;
         }
     }
-    if (options->help) {
+    if (help) {
         PrintUsage(stdout);
         return 0;
     }
@@ -127,7 +127,7 @@ int wmain(int argc, wchar_t **argv)
     }
     SetReportLanguage(PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? REPORT_JAPANESE
                                                                                   : REPORT_ENGLISH);
-    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0};
+    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM};
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)
         return status;
@@ -148,7 +148,7 @@ int main(int argc, char **argv)
             break;
     }
     SetReportLanguage(LanguageFromName(language));
-    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED};
     int status = ParseOptions(argc, argv, &options);
     if (status >= 0)
         return status;

@@ -1,24 +1,12 @@
 #include "shell/main_window.h"
+#include "shell/hidden_window.h"
 #include "shell/resource.h"
 #include "shell/tray_icon.h"
 #include "actions/hotkey_action.h"
 
 HWND CreateMainWindow(HINSTANCE instance)
 {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = MainWndProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    windowClass.lpszClassName = L"Vorn";
-    RegisterClassExW(&windowClass);
-
-    // Never shown: the program lives in the notification area only.
-    HWND window = CreateWindowExW(0, L"Vorn", L"Vorn", WS_OVERLAPPEDWINDOW, 32, 32, 256, 256, nullptr,
-                                  nullptr, instance, nullptr);
-    UpdateWindow(window);
-    return window;
+    return CreateHiddenWindow(instance, MainWndProc);
 }
 
 void RunShutdown(HWND window)

@@ -88,13 +88,6 @@ protected:
         return box;
     }
 
-    static std::string Encode(const std::wstring &text, UINT codePage)
-    {
-        char bytes[1024] = "";
-        WideCharToMultiByte(codePage, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
-        return bytes;
-    }
-
     // Checks that Vorn ended with 0 and left none of the combinations held.
     void ExpectCleanEnd(DWORD exitCode, std::initializer_list<std::pair<UINT, UINT>> combinations)
     {

@@ -47,6 +47,13 @@ void RemoveTree(const std::wstring &directory)
     RemoveDirectoryW(directory.c_str());
 }
 
+std::string Encode(const std::wstring &text, UINT codePage)
+{
+    char bytes[1024] = "";
+    WideCharToMultiByte(codePage, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+    return bytes;
+}
+
 void WriteBytes(const std::wstring &path, const std::string &bytes)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

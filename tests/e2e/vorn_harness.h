@@ -30,6 +30,9 @@ std::wstring MakeScratchDirectory(const char *name);
 // Deletes the folder and everything in it.
 void RemoveTree(const std::wstring &directory);
 
+// The text in the code page, as a settings file written in it spells it.
+std::string Encode(const std::wstring &text, UINT codePage);
+
 void WriteBytes(const std::wstring &path, const std::string &bytes);
 std::string ReadBytes(const std::wstring &path);
 
