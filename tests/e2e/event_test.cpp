@@ -40,7 +40,6 @@ TEST_F(VornEndToEnd, TheAlertIsOwnedByTheWindowAndHotkeysStillWorkWhileItIsOpen)
     ASSERT_NE(box, nullptr) << "no alert";
     EXPECT_EQ(GetWindow(box, GW_OWNER), vorn_.window);
     EXPECT_EQ(BoxText(box), L"test");
-    EXPECT_TRUE(IsWindowVisible(box));
 
     EXPECT_EQ(PressForLaunches(CTRL_ALT, 'E', 1).size(), 1u) << "a hotkey pressed during the alert was not handled";
 

@@ -274,8 +274,9 @@ HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds)
 HWND WaitForBox(DWORD processId, const wchar_t *title, DWORD milliseconds)
 {
     for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        // A box exists for a moment before it is shown.
         HWND box = FindProcessWindow(processId, L"#32770", title);
-        if (box)
+        if (box && IsWindowVisible(box))
             return box;
         Sleep(50);
     }

@@ -80,7 +80,7 @@ void ClickWindow(HWND window, DWORD buttonDown);
 // A visible popup menu window of the process, or null after the wait.
 HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds = WAIT_MS);
 
-// A top-level dialog box of the process with that title, or null after the wait.
+// A shown top-level dialog box of the process with that title, or null after the wait.
 HWND WaitForBox(DWORD processId, const wchar_t *title, DWORD milliseconds = WAIT_MS);
 
 // The static texts of a box, joined by newlines.

@@ -13,25 +13,60 @@
 
 namespace {
 
-// A scratch working directory, so "setting.vorn" is looked up there.
+// A scratch working directory, so "setting.vorn" is looked up there. Its
+// name is new on every run, since Wine reuses process ids from run to run.
 class InScratchDirectory : public testing::Test {
 protected:
+    // A run that failed with the settings file open could not delete its
+    // folder; the tests run one at a time, so every such folder is stale.
+    static void SetUpTestSuite()
+    {
+        wchar_t temp[MAX_PATH], pattern[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        swprintf(pattern, MAX_PATH, L"%lsvorn-win-*", temp);
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(pattern, &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return;
+        do {
+            wchar_t folder[MAX_PATH];
+            swprintf(folder, MAX_PATH, L"%ls%ls", temp, found.cFileName);
+            RemoveFolder(folder);
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+
     void SetUp() override
     {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         GetCurrentDirectoryW(MAX_PATH, previous_);
-        swprintf(directory_, MAX_PATH, L"%lsvorn-win-%lu", temp, GetCurrentProcessId());
-        CreateDirectoryW(directory_, nullptr);
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        swprintf(directory_, MAX_PATH, L"%lsvorn-win-%08lx%08lx-%lu", temp, now.dwHighDateTime, now.dwLowDateTime,
+                 GetCurrentProcessId());
+        ASSERT_TRUE(CreateDirectoryW(directory_, nullptr));
         ASSERT_TRUE(SetCurrentDirectoryW(directory_));
         memset(&g_bindings, 0, sizeof g_bindings);
     }
 
+    // A test that failed half-way may have left its handles open.
     void TearDown() override
     {
-        DeleteFileW(L"setting.vorn");
+        for (HANDLE *handle : {&file_, &second_}) {
+            if (*handle != INVALID_HANDLE_VALUE)
+                CloseHandle(*handle);
+        }
         SetCurrentDirectoryW(previous_);
-        RemoveDirectoryW(directory_);
+        RemoveFolder(directory_);
+    }
+
+    static void RemoveFolder(const wchar_t *folder)
+    {
+        wchar_t file[MAX_PATH];
+        swprintf(file, MAX_PATH, L"%ls\\setting.vorn", folder);
+        DeleteFileW(file);
+        RemoveDirectoryW(folder);
     }
 
     static void WriteSettings(const char *contents)
@@ -46,6 +81,8 @@ protected:
 
     wchar_t previous_[MAX_PATH];
     wchar_t directory_[MAX_PATH];
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    HANDLE second_ = INVALID_HANDLE_VALUE;
 };
 
 // Run under two locales: Japanese, where both code pages are 932, and
@@ -77,27 +114,26 @@ TEST(ToQuotedWide, DecodesByTheOemCodePage)
 
 TEST_F(InScratchDirectory, TheSettingsFileIsSharedWithNobodyWhileOpen)
 {
-    HANDLE file;
-    EXPECT_NE(PlatformOpenFile(L"setting.vorn", &file), 0) << "no file yet";
+    ASSERT_NE(PlatformOpenFile(L"setting.vorn", &file_), 0) << "no file yet";
 
     WriteSettings("C\tE\tQUIT\n");
-    ASSERT_EQ(PlatformOpenFile(L"setting.vorn", &file), 0);
-    HANDLE second = CreateFileW(L"setting.vorn", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_EQ(second, INVALID_HANDLE_VALUE);
+    ASSERT_EQ(PlatformOpenFile(L"setting.vorn", &file_), 0);
+    second_ = CreateFileW(L"setting.vorn", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_EQ(second_, INVALID_HANDLE_VALUE);
 
     char chunk[100] = {0};
-    EXPECT_EQ(PlatformReadFile(file, chunk, 99), 9);
+    EXPECT_EQ(PlatformReadFile(file_, chunk, 99), 9);
     EXPECT_STREQ(chunk, "C\tE\tQUIT\n");
-    EXPECT_EQ(PlatformReadFile(file, chunk, 99), 0);
-    PlatformCloseFile(file);
+    EXPECT_EQ(PlatformReadFile(file_, chunk, 99), 0);
+    PlatformCloseFile(file_);
+    file_ = INVALID_HANDLE_VALUE;
 
     // Someone else holding the file makes the open fail.
-    second = CreateFileW(L"setting.vorn", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(second, INVALID_HANDLE_VALUE);
+    second_ = CreateFileW(L"setting.vorn", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(second_, INVALID_HANDLE_VALUE);
     EXPECT_NE(LoadSettingFile(nullptr), 0);
-    CloseHandle(second);
 }
 
 TEST_F(InScratchDirectory, LoadedCombinationsAreHeldUntilUnregistered)
