@@ -1,7 +1,8 @@
 // What vorn-check alone asks of the system it runs on: who holds a
 // combination, whether Vorn itself runs, whether the shell could open a
-// target. probe_win32.cpp answers on Windows; probe_posix.cpp, on a host
-// without hotkeys or a shell, knows nothing; host tests bring a fake.
+// target, what "ANSI" is, which characters a combination types. probe_win32.cpp
+// answers on Windows; probe_posix.cpp, on a host without hotkeys, a shell or
+// keyboard layouts, knows little; host tests bring a fake.
 #ifndef VORN_CHECK_CHECK_PROBE_H
 #define VORN_CHECK_CHECK_PROBE_H
 
@@ -24,5 +25,21 @@ enum TargetVerdict {
 // as Vorn hands it over, with relative paths taken from the folder of the
 // settings file, which is where Vorn runs.
 TargetVerdict ProbeTarget(const char *target, const wchar_t *settingsPath);
+
+// The ANSI code page, what editors such as Notepad save as "ANSI", on the
+// system whose OEM code page is oemCodePage.
+unsigned ProbeAnsiCodePage(unsigned oemCodePage);
+
+// A character that a combination types on one keyboard layout.
+struct TypedCharacter {
+    char layout[64];    // the layout's name, as the user's Windows shows it
+    char character[8];  // in UTF-8
+};
+
+// Windows delivers AltGr as Ctrl+Alt, so on many layouts Ctrl+Alt (with or
+// without Shift) and a key types a character. Fills typed with the layouts
+// the user has installed on which the combination does, at most capacity;
+// returns how many.
+int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed, int capacity);
 
 #endif

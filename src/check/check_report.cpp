@@ -33,20 +33,33 @@ void SetReportLanguage(ReportLanguage language)
 
 // Text is UTF-8 throughout. A console is written in UTF-16 and keeps the
 // code page it had, so programs run after vorn-check in the same window
-// print as before; a file or a pipe gets the UTF-8 bytes.
+// print as before. A file or a pipe is read by the console's own tools
+// (more, findstr, type, PowerShell), which take the console's output code
+// page, or the OEM one where there is no console.
 #ifdef _WIN32
 static void WriteText(FILE *out, const char *text, int length)
 {
+    static wchar_t wide[MESSAGE_SIZE];
+    static char encoded[MESSAGE_SIZE * 3];
+    int count = length > 0 ? MultiByteToWideChar(CP_UTF8, 0, text, length, wide, MESSAGE_SIZE) : 0;
+    if (count <= 0)
+        return;
     HANDLE handle = (HANDLE)_get_osfhandle(_fileno(out));
-    DWORD mode = 0;
-    if (length > 0 && GetConsoleMode(handle, &mode)) {
-        wchar_t wide[MESSAGE_SIZE];
-        int count = MultiByteToWideChar(CP_UTF8, 0, text, length, wide, MESSAGE_SIZE);
-        DWORD written = 0;
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(handle, &mode)) {
         WriteConsoleW(handle, wide, (DWORD)count, &written, nullptr);
-    } else {
-        fwrite(text, 1, (size_t)length, out);
+        return;
     }
+    UINT codePage = GetConsoleOutputCP();
+    if (codePage == 0)
+        codePage = GetOEMCP();
+    // A character the page cannot show becomes its default character, not a
+    // look-alike; UTF-8 and a few other pages take no flags.
+    int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, count, encoded, sizeof encoded, nullptr,
+                                   nullptr);
+    if (size == 0)
+        size = WideCharToMultiByte(codePage, 0, wide, count, encoded, sizeof encoded, nullptr, nullptr);
+    fwrite(encoded, 1, (size_t)size, out);
 }
 #else
 static void WriteText(FILE *out, const char *text, int length)
@@ -96,11 +109,13 @@ static const char *const LOW_KEYS[0x30] = {
     "Down", "Select", "Print", "Execute", "Print Screen", "Insert", "Delete", "Help",
 };
 
-// The numeric keypad's operators, 0x6A to 0x6F (small j to o).
-static const char *const NUMPAD_OPERATORS[6] = {"Num *", "Num +", "Num Separator", "Num -", "Num .", "Num /"};
+// The numeric keypad's keys, 0x60 to 0x6F (small a to o and the backquote).
+static const char *const NUMPAD_KEYS[16] = {"0", "1", "2", "3", "4", "5", "6", "7",
+                                            "8", "9", "*", "+", "Separator", "-", ".", "/"};
 
-// The real name of the key a code stands for, as a keyboard labels it.
-static void KeyDisplayName(int32_t keyCode, char *name, size_t capacity)
+// The real name of the key a code stands for, as a keyboard labels it; in a
+// sentence, as the report's language says it ("テンキーの 5").
+static void KeyDisplayName(int32_t keyCode, char *name, size_t capacity, int inSentence)
 {
     if (keyCode > 0 && keyCode < 0x30 && LOW_KEYS[keyCode])
         snprintf(name, capacity, "%s", LOW_KEYS[keyCode]);
@@ -110,10 +125,9 @@ static void KeyDisplayName(int32_t keyCode, char *name, size_t capacity)
         snprintf(name, capacity, "%s", keyCode == 0x5B ? "Left Win" : keyCode == 0x5C ? "Right Win" : "Menu");
     else if (keyCode == 0x5F)
         snprintf(name, capacity, "Sleep");
-    else if (keyCode >= 0x60 && keyCode <= 0x69)
-        snprintf(name, capacity, "Num %d", keyCode - 0x60);
-    else if (keyCode >= 0x6A && keyCode <= 0x6F)
-        snprintf(name, capacity, "%s", NUMPAD_OPERATORS[keyCode - 0x6A]);
+    else if (keyCode >= 0x60 && keyCode <= 0x6F)
+        snprintf(name, capacity, inSentence ? ReportTextIn(g_reportLanguage, TEXT_NUMPAD_KEY) : "Num %s",
+                 NUMPAD_KEYS[keyCode - 0x60]);
     else if (keyCode >= 0x70 && keyCode <= 0x7F)
         snprintf(name, capacity, "F%d", keyCode - 0x70 + 1);
     else
@@ -123,7 +137,7 @@ static void KeyDisplayName(int32_t keyCode, char *name, size_t capacity)
 static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t capacity)
 {
     char key[NAME_SIZE];
-    KeyDisplayName(parsed->keyCode, key, sizeof key);
+    KeyDisplayName(parsed->keyCode, key, sizeof key, 0);
     snprintf(name, capacity, "%s%s%s%s%s", parsed->modifiers & MOD_CONTROL ? "Ctrl+" : "",
              parsed->modifiers & MOD_ALT ? "Alt+" : "", parsed->modifiers & MOD_SHIFT ? "Shift+" : "",
              parsed->modifiers & MOD_WIN ? "Win+" : "", key);
@@ -317,7 +331,7 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
 {
     char combination[NAME_SIZE], key[NAME_SIZE];
     CombinationName(&verdict->parsed, combination, sizeof combination);
-    KeyDisplayName(verdict->parsed.keyCode, key, sizeof key);
+    KeyDisplayName(verdict->parsed.keyCode, key, sizeof key, 1);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)
         WarnOfKeyCharacter(out, verdict, key);
@@ -329,6 +343,11 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
         if (warnings & entry.warning)
             Warn(out, LINE_INDENT, entry.text, combination, verdict->duplicateOf);
     }
+    for (int i = 0; i < verdict->typedCount; ++i)
+        Warn(out, LINE_INDENT, TEXT_TYPES_CHARACTER, verdict->typed[i].layout, combination,
+             verdict->typed[i].character, verdict->typed[i].character);
+    if (warnings & WARNING_BEYOND_ASCII)
+        Warn(out, LINE_INDENT, TEXT_BEYOND_ASCII, verdict->codePage, verdict->ansiCodePage);
     // A sign as the key was most likely meant for the key that prints it.
     char character = verdict->fields.fields[1].text[0];
     if ((warnings & WARNING_KEY_CHARACTER) && character > ' ' && character < 0x7f &&
@@ -366,12 +385,16 @@ void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
     // How each encoding was saved, and what Vorn then makes of it.
     static const ReportText SAVED_AS[] = {TEXT_COUNT, TEXT_SAVED_UTF8_BOM, TEXT_SAVED_UTF16, TEXT_SAVED_UTF8};
     if (summary->encoding != ENCODING_FITS) {
-        // How to save the file so that Vorn reads what the editor shows.
-        char fix[NAME_SIZE * 4];
+        // How to save the file so that Vorn reads what the editor shows:
+        // "ANSI" is right only where it is the code page Vorn reads.
+        char fix[NAME_SIZE * 8];
         if (summary->codePage == 932)
             snprintf(fix, sizeof fix, "%s", ReportTextIn(g_reportLanguage, TEXT_FIX_SHIFT_JIS));
-        else
+        else if (summary->ansiCodePage == summary->codePage)
             snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ANSI), summary->codePage);
+        else
+            snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ASCII), summary->codePage,
+                     summary->ansiCodePage);
         Warn(out, "", SAVED_AS[summary->encoding], summary->codePage, fix);
     }
     if (summary->trailingBytes > 0)

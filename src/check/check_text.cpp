@@ -11,46 +11,57 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_NO_TAB */ "rejected: no tab, so the whole line was read as modifiers",
     /* TEXT_EMPTY_KEY */ "rejected: the key field is empty",
     /* TEXT_KEY_TRAILING_SPACE */ "rejected: the key \"%s\" ends with a space",
-    /* TEXT_UNKNOWN_KEY */ "rejected: unknown key \"%s\": one character, or %s (names are case-sensitive)",
+    /* TEXT_UNKNOWN_KEY */ "rejected: unknown key \"%s\": use one character, or %s (names are case-sensitive)",
     /* TEXT_EMPTY_ACTION */ "rejected: the action field is empty: use %s",
     /* TEXT_ACTION_TRAILING_SPACE */ "rejected: the action \"%s\" ends with a space",
-    /* TEXT_UNKNOWN_ACTION */ "rejected: unknown action \"%s\": use %s (case-sensitive)",
+    /* TEXT_UNKNOWN_ACTION */ "rejected: unknown action \"%s\": use %s (names are case-sensitive)",
     /* TEXT_PAST_LAST_SLOT */ "ignored: only the first %d lines are read",
     /* TEXT_LIST_SEPARATOR */ ", ",
     /* TEXT_LIST_LAST_SEPARATOR */ " or ",
+    /* TEXT_NUMPAD_KEY */ "Num %s",
     /* TEXT_WARNING */ "warning: ",
-    /* TEXT_DUPLICATE */ "%s is already bound by line %d, which wins; this line never fires",
-    /* TEXT_HELD_ELSEWHERE */ "another program holds %s; this line never fires",
+    /* TEXT_DUPLICATE */ "%s is already bound by line %d, which wins; this line's hotkey never works",
+    /* TEXT_HELD_ELSEWHERE */ "another program holds %s; this line's hotkey never works",
     /* TEXT_HELD_VORN_RUNNING */
-    "%s is held, and Vorn is running: it may be the holder (quit it to check for other programs)",
+    "%s is held, and Vorn is running: it may be the holder (quit Vorn, then check again to see whether"
+    " some other program has it)",
     /* TEXT_LONG_MODIFIERS */ "the modifier field is longer than 9 bytes",
     /* TEXT_OTHER_MODIFIER_BYTES */ "modifier bytes other than A, C, S and W are ignored",
-    /* TEXT_NO_MODIFIER */ "no modifier: the key alone is taken in every program",
-    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the key %s, not the %c key",
-    /* TEXT_CHARACTER_KEY */ "the character '%c' names the key %s",
-    /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the key %s",
+    /* TEXT_NO_MODIFIER */ "no modifier: Vorn takes the key alone from every program",
+    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s key, not the %c key",
+    /* TEXT_CHARACTER_KEY */ "the character '%c' names the %s key",
+    /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the %s key",
     /* TEXT_PUNCTUATION */
     "if you meant the '%c' key: Vorn names keys by virtual-key code, so punctuation keys cannot be bound",
     /* TEXT_HIGH_BYTE_KEY */ "a key byte above 0x7F names no usable key",
-    /* TEXT_NO_SUCH_KEY */ "no key sends the virtual-key code 0x%02X; this line never fires: choose another key",
-    /* TEXT_RARE_KEY */ "common keyboards have no %s key; this line fires only on one that has it",
+    /* TEXT_NO_SUCH_KEY */ "no key sends the virtual-key code 0x%02X; this line's hotkey never works: choose another key",
+    /* TEXT_RARE_KEY */ "common keyboards have no %s key; this line's hotkey works only on a keyboard that has it",
     /* TEXT_RESERVED */
-    "Windows keeps %s for itself, not another program; this line never fires: choose another combination",
+    "Windows reserves %s for itself, so closing other programs does not free it; this line's hotkey never"
+    " works: choose another combination",
     /* TEXT_DEBUGGER_KEY */
     "F12 is reserved for the debugger: Windows advises against it as a hotkey, and it fails where a debugger"
     " is resident; choose another key",
     /* TEXT_TARGET_MISSING */
     "the shell finds no file, folder, program or registered address for this target; the hotkey will open nothing",
+    /* TEXT_TYPES_CHARACTER */
+    "on the %s keyboard layout %s types '%s': each '%s' typed runs this line's action instead",
+    /* TEXT_BEYOND_ASCII */
+    "the target or parameters go beyond ASCII: Vorn reads code page %u, and ANSI (code page %u), which"
+    " editors save, agrees with it only for ASCII; keep targets and parameters to ASCII",
     /* TEXT_SAVED_UTF8_BOM */
     "the file is saved as UTF-8 with a byte order mark; Vorn reads code page %u, so the mark joins line 1's"
     " modifiers and text beyond ASCII arrives garbled: %s",
     /* TEXT_SAVED_UTF16 */
     "the file is saved as UTF-16 (Unicode); Vorn reads code page %u byte by byte and binds nothing as written: %s",
     /* TEXT_SAVED_UTF8 */
-    "the file is saved as UTF-8; Vorn reads code page %u, so its text beyond ASCII arrives garbled and such"
-    " launches fail: %s",
+    "the file is saved as UTF-8; Vorn reads code page %u, so its text beyond ASCII arrives garbled and"
+    " targets holding such text open nothing: %s",
     /* TEXT_FIX_SHIFT_JIS */ "save it as Shift-JIS / ANSI",
     /* TEXT_FIX_ANSI */ "save it as ANSI (code page %u)",
+    /* TEXT_FIX_ASCII */
+    "save it as ANSI and keep targets and parameters to ASCII, since code page %u and ANSI (code page %u)"
+    " agree only for ASCII",
     /* TEXT_TRAILING_BYTES */ "%d bytes after the last LF are no line and are ignored; end the line with an LF",
     /* TEXT_SUMMARY */ "%s: %d lines: %d bound, %d rejected, %d blank; %d bound with warnings",
     /* TEXT_CODE_PAGE */ "read in code page %u (%s)",
@@ -63,12 +74,13 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_USAGE */ "usage: %s",
     /* TEXT_HELP */
     "\nExplains what Vorn makes of each line of a settings file (default: setting.vorn\n"
-    "in the working directory): the slot and hotkey identifier of every line, the\n"
-    "binding it makes or why it is rejected, and what may surprise: a combination\n"
-    "bound twice or kept by Windows, a key character that names another key or no\n"
-    "key at all, text after the last LF, lines past the 50th, a file saved as UTF-8\n"
-    "or UTF-16, and on Windows a combination another program already holds and a\n"
-    "target the shell cannot find.\n"
+    "in the working directory): the slot of every line (0 to 49, in line order) and\n"
+    "its hotkey identifier (10000 + slot), the binding it makes or why it is\n"
+    "rejected, and what may surprise: a combination bound twice or reserved by\n"
+    "Windows, a key character that names another key or no key at all, text after\n"
+    "the last LF, lines past the 50th, a file saved as UTF-8 or UTF-16; on Windows\n"
+    "also a combination another program holds, a target that cannot be found, and\n"
+    "a Ctrl+Alt combination that types a character on an installed keyboard layout.\n"
     "\n"
     "It speaks Japanese where the user's language is Japanese (on Windows the\n"
     "display language, elsewhere LC_ALL, LC_MESSAGES or LANG) and English otherwise;\n"
@@ -83,81 +95,104 @@ static const char *const ENGLISH[TEXT_COUNT] = {
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
-    /* TEXT_HEADER */ "   行  枠    ID     割り当て",
+    /* TEXT_HEADER */ "   行  番号  ID     割り当て",
     /* TEXT_BLANK */ "空行",
-    /* TEXT_TOO_LONG */ "却下: この行は %d バイトです。%d バイトを超える行は読まれません",
-    /* TEXT_NO_TAB */ "却下: タブがないため、行全体が修飾キーとして読まれました",
-    /* TEXT_EMPTY_KEY */ "却下: キーの欄が空です",
-    /* TEXT_KEY_TRAILING_SPACE */ "却下: キー \"%s\" の末尾に空白があります",
-    /* TEXT_UNKNOWN_KEY */ "却下: 不明なキー \"%s\"。1 文字か、%s のどれかを書きます (大文字と小文字は区別されます)",
-    /* TEXT_EMPTY_ACTION */ "却下: 動作の欄が空です。%s のどれかを書きます",
-    /* TEXT_ACTION_TRAILING_SPACE */ "却下: 動作 \"%s\" の末尾に空白があります",
-    /* TEXT_UNKNOWN_ACTION */ "却下: 不明な動作 \"%s\"。%s のどれかを書きます (大文字と小文字は区別されます)",
-    /* TEXT_PAST_LAST_SLOT */ "無視: 読まれるのは最初の %d 行だけです",
+    /* TEXT_TOO_LONG */ "エラー: この行は %d バイトあります。%d バイトを超える行は読み込まれません",
+    /* TEXT_NO_TAB */ "エラー: タブがないため、行全体が修飾キーとして読み込まれました",
+    /* TEXT_EMPTY_KEY */ "エラー: キーが指定されていません",
+    /* TEXT_KEY_TRAILING_SPACE */ "エラー: キー \"%s\" の末尾に空白があります",
+    /* TEXT_UNKNOWN_KEY */
+    "エラー: キー \"%s\" は認識できません。1 文字か、%s のいずれかを指定してください (大文字と小文字は区別されます)",
+    /* TEXT_EMPTY_ACTION */ "エラー: 動作が指定されていません。%s のいずれかを指定してください",
+    /* TEXT_ACTION_TRAILING_SPACE */ "エラー: 動作 \"%s\" の末尾に空白があります",
+    /* TEXT_UNKNOWN_ACTION */
+    "エラー: 動作 \"%s\" は認識できません。%s のいずれかを指定してください (大文字と小文字は区別されます)",
+    /* TEXT_PAST_LAST_SLOT */ "無視: 読み込まれるのは最初の %d 行だけです",
     /* TEXT_LIST_SEPARATOR */ "、",
     /* TEXT_LIST_LAST_SEPARATOR */ "、",
+    /* TEXT_NUMPAD_KEY */ "テンキーの %s",
     /* TEXT_WARNING */ "警告: ",
-    /* TEXT_DUPLICATE */ "%s は %d 行目ですでに割り当てられ、そちらが優先されます。この行は働きません",
-    /* TEXT_HELD_ELSEWHERE */ "%s は別のプログラムが使っています。この行は働きません",
+    /* TEXT_DUPLICATE */
+    "%s は %d 行目で既に割り当てられていて、そちらが優先されます。この行のホットキーは機能しません",
+    /* TEXT_HELD_ELSEWHERE */ "%s はほかのプログラムが使用しています。この行のホットキーは機能しません",
     /* TEXT_HELD_VORN_RUNNING */
-    "%s は使用中で、Vorn が起動しています。使っているのは Vorn 自身かもしれません"
-    " (通知領域のアイコンから Vorn を終了すると、ほかのプログラムかどうか確かめられます)",
+    "%s は使用中です。Vorn が実行中のため、Vorn 自身が使用している可能性があります"
+    " (Vorn を終了してからもう一度確認すると、ほかのプログラムが使用しているかどうかがわかります)",
     /* TEXT_LONG_MODIFIERS */ "修飾キーの欄が 9 バイトを超えています",
-    /* TEXT_OTHER_MODIFIER_BYTES */ "修飾キーの欄の A、C、S、W 以外の文字は無視されます",
-    /* TEXT_NO_MODIFIER */ "修飾キーがありません。このキーはどのプログラムでも単独で横取りされます",
-    /* TEXT_SMALL_LETTER_KEY */ "小文字の '%c' はキー %s を表します (%c キーではありません)",
-    /* TEXT_CHARACTER_KEY */ "文字 '%c' はキー %s を表します",
-    /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X はキー %s を表します",
+    /* TEXT_OTHER_MODIFIER_BYTES */ "修飾キーの欄にある A、C、S、W 以外の文字は無視されます",
+    /* TEXT_NO_MODIFIER */
+    "修飾キーがありません。このキーはどのプログラムで押しても Vorn が受け取るため、ほかのプログラムでは使えなくなります",
+    /* TEXT_SMALL_LETTER_KEY */ "小文字の '%c' は、%s キーを表します (%c キーではありません)",
+    /* TEXT_CHARACTER_KEY */ "文字 '%c' は、%s キーを表します",
+    /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%s キーを表します",
     /* TEXT_PUNCTUATION */
-    "'%c' のキーのつもりなら: Vorn はキーを仮想キー コードで指定するため、記号のキーは割り当てられません",
-    /* TEXT_HIGH_BYTE_KEY */ "0x7F を超えるバイトは、使えるキーを表しません",
-    /* TEXT_NO_SUCH_KEY */ "仮想キー コード 0x%02X を送るキーはありません。この行は働きません。別のキーを選んでください",
-    /* TEXT_RARE_KEY */ "一般的なキーボードには %s キーがありません。この行は、そのキーがあるキーボードでだけ働きます",
+    "'%c' キーを指定するつもりであれば、Vorn はキーを仮想キー コードで指定するため、記号のキーは割り当てられません",
+    /* TEXT_HIGH_BYTE_KEY */ "0x7F を超えるバイトは、使用できるキーを表しません",
+    /* TEXT_NO_SUCH_KEY */
+    "仮想キー コード 0x%02X を送るキーはありません。この行のホットキーは機能しません。別のキーを選んでください",
+    /* TEXT_RARE_KEY */
+    "%s キーは一般的なキーボードにはありません。この行のホットキーは、そのキーがあるキーボードでのみ機能します",
     /* TEXT_RESERVED */
-    "%s は Windows 自身が使う組み合わせです (別のプログラムではありません)。この行は働きません。"
-    "別の組み合わせを選んでください",
+    "%s は Windows が予約している組み合わせのため、ほかのプログラムを終了しても使用できるようにはなりません。"
+    "この行のホットキーは機能しません。別の組み合わせを選んでください",
     /* TEXT_DEBUGGER_KEY */
-    "F12 はデバッガー用に予約されています。Windows はホットキーに使わないよう勧めており、"
-    "デバッガーが常駐していると登録できません。別のキーを選んでください",
+    "F12 キーはデバッガー用に予約されています。Windows ではホットキーに使用しないことが推奨されており、"
+    "デバッガーが常駐していると機能しません。別のキーを選んでください",
     /* TEXT_TARGET_MISSING */
-    "この対象に当たるファイル、フォルダー、プログラム、登録済みのアドレスがシェルに見つかりません。"
-    "このホットキーでは何も開きません",
+    "この対象に該当するファイル、フォルダー、プログラム、登録済みのアドレスが見つかりません。"
+    "このホットキーを押しても何も開きません",
+    /* TEXT_TYPES_CHARACTER */
+    "%s のキーボード レイアウトでは、%s で '%s' が入力されます。'%s' を入力するたびに、"
+    "文字が入力される代わりにこの行の動作が実行されます",
+    /* TEXT_BEYOND_ASCII */
+    "対象またはパラメーターに ASCII 以外の文字があります。Vorn はコード ページ %u で読み込みますが、"
+    "エディターが保存する ANSI (コード ページ %u) と一致するのは ASCII の範囲だけです。"
+    "対象とパラメーターには ASCII 文字だけを使用してください",
     /* TEXT_SAVED_UTF8_BOM */
-    "ファイルは UTF-8 (BOM 付き) で保存されています。Vorn はコード ページ %u で読むため、BOM は 1 行目の"
-    "修飾キーに混ざり、ASCII 以外の文字は化けます。%s",
+    "ファイルは UTF-8 (BOM 付き) で保存されています。Vorn はコード ページ %u で読み込むため、"
+    "BOM が 1 行目の修飾キーの一部になり、ASCII 以外の文字は文字化けします。%s",
     /* TEXT_SAVED_UTF16 */
-    "ファイルは UTF-16 LE で保存されています。Vorn はコード ページ %u で 1 バイトずつ読むため、"
-    "書かれたとおりには何も割り当てられません。%s",
+    "ファイルは UTF-16 (Unicode) で保存されています。Vorn はコード ページ %u で 1 バイトずつ読み込むため、"
+    "書かれたとおりに割り当てられる行はありません。%s",
     /* TEXT_SAVED_UTF8 */
-    "ファイルは UTF-8 で保存されています。Vorn はコード ページ %u で読むため、ASCII 以外の文字は化け、"
-    "その起動は失敗します。%s",
-    /* TEXT_FIX_SHIFT_JIS */ "「ANSI」(Shift-JIS) で保存し直してください (メモ帳では「名前を付けて保存」で選べます)",
-    /* TEXT_FIX_ANSI */ "「ANSI」(コード ページ %u) で保存し直してください",
-    /* TEXT_TRAILING_BYTES */ "最後の LF の後の %d バイトは行にならず、無視されます。行末で改行してください",
-    /* TEXT_SUMMARY */ "%s: %d 行。割り当て %d、却下 %d、空行 %d。警告のある割り当て %d",
-    /* TEXT_CODE_PAGE */ "コード ページ %u で読みました (%s)",
+    "ファイルは UTF-8 で保存されています。Vorn はコード ページ %u で読み込むため、ASCII 以外の文字は文字化けし、"
+    "そのような文字を含む対象は開けません。%s",
+    /* TEXT_FIX_SHIFT_JIS */
+    "文字コードを「ANSI」(Shift-JIS) にして保存し直してください (メモ帳では「名前を付けて保存」で選択できます)",
+    /* TEXT_FIX_ANSI */ "文字コードを「ANSI」(コード ページ %u) にして保存し直してください",
+    /* TEXT_FIX_ASCII */
+    "文字コードを「ANSI」にして保存し直し、対象とパラメーターには ASCII 文字だけを使用してください"
+    " (コード ページ %u と ANSI (コード ページ %u) が一致するのは ASCII の範囲だけです)",
+    /* TEXT_TRAILING_BYTES */
+    "最後の LF の後にある %d バイトは行として扱われず、無視されます。最後の行の末尾で改行してください",
+    /* TEXT_SUMMARY */ "%s: %d 行 (割り当て %d、エラー %d、空行 %d、警告のある割り当て %d)",
+    /* TEXT_CODE_PAGE */ "コード ページ %u で読み込みました (%s)",
     /* TEXT_CODE_PAGE_SYSTEM */ "システムの OEM コード ページ",
-    /* TEXT_CODE_PAGE_ASSUMED */ "仮定。ほかのコード ページは --code-page N で指定",
+    /* TEXT_CODE_PAGE_ASSUMED */ "想定値。別のコード ページは --code-page N で指定してください",
     /* TEXT_CODE_PAGE_GIVEN */ "--code-page で指定",
     /* TEXT_CANNOT_OPEN */ "vorn-check: %s を開けません",
-    /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページではありません: %s",
-    /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語ではありません: %s (ja か en)",
-    /* TEXT_USAGE */ "使い方: %s",
+    /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページの指定が正しくありません: %s",
+    /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語の指定が正しくありません: %s (ja または en を指定してください)",
+    /* TEXT_USAGE */ "使用法: %s",
     /* TEXT_HELP */
-    "\n設定ファイル (既定は作業フォルダーの setting.vorn) の各行を Vorn がどう読むかを説明します。\n"
-    "各行の枠とホットキー ID、できる割り当てか却下の理由、そして気を付けたい点を示します:\n"
-    "二重に割り当てた組み合わせや Windows が使う組み合わせ、別のキーを表す文字やどのキーも\n"
-    "表さない文字、最後の LF の後の文字、51 行目以降の行、UTF-8 や UTF-16 で保存したファイル。\n"
-    "Windows では、別のプログラムが使っている組み合わせと、シェルが見つけられない対象も示します。\n"
+    "\n設定ファイル (既定では作業フォルダーの setting.vorn) の各行を、Vorn がどのように\n"
+    "読み込むかを説明します。行ごとに、番号 (行の順に 0 ～ 49) とホットキー ID\n"
+    "(10000 + 番号)、割り当ての内容またはエラーの理由を表示し、注意が必要な点を\n"
+    "警告します。たとえば、重複している組み合わせや Windows が予約している組み合わせ、\n"
+    "別のキーを表す文字やどのキーも表さない文字、最後の LF の後にある文字、51 行目\n"
+    "以降の行、UTF-8 や UTF-16 で保存されたファイルです。Windows では、ほかの\n"
+    "プログラムが使用している組み合わせ、見つからない対象、インストールされている\n"
+    "キーボード レイアウトで文字の入力に使われる Ctrl+Alt の組み合わせも警告します。\n"
     "\n"
-    "ユーザーの言語が日本語なら日本語 (Windows では表示言語、ほかでは LC_ALL、LC_MESSAGES、LANG)、\n"
-    "それ以外なら英語で表示します。--lang ja か --lang en で選べます。",
+    "ユーザーの言語が日本語の場合は日本語で、それ以外の場合は英語で表示します\n"
+    "(Windows では表示言語、それ以外では LC_ALL、LC_MESSAGES、LANG で判断します)。\n"
+    "--lang ja または --lang en で指定することもできます。",
     /* TEXT_HELP_CODE_PAGE */
-    "\nVorn はファイルを Windows の OEM コード ページで読みます。ここでは調べられないため、\n"
-    "--code-page で指定しない限り 932 (日本語) とみなします。",
+    "\nVorn はファイルを Windows の OEM コード ページで読み込みます。ここでは\n"
+    "それを調べられないため、--code-page で指定しない限り 932 (日本語) と想定します。",
     /* TEXT_HELP_EXIT */
-    "\n終了コード: 空行以外のすべての行が割り当てられ、警告がなければ 0、何か報告があれば 1、\n"
-    "ファイルを開けなければ 2。",
+    "\n終了コード: 空行以外のすべての行が割り当てられ、警告がない場合は 0、\n"
+    "何かを報告した場合は 1、ファイルを開けない場合は 2 です。",
     /* TEXT_PRESS_ENTER */ "\nEnter キーを押すと閉じます",
 };
 

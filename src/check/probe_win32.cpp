@@ -114,3 +114,53 @@ TargetVerdict ProbeTarget(const char *target, const wchar_t *settingsPath)
         return TARGET_FOUND;
     return TARGET_MISSING;
 }
+
+unsigned ProbeAnsiCodePage(unsigned)
+{
+    return GetACP();
+}
+
+// The character the key types with the keyboard state on the layout, or 0.
+// A dead key counts: it takes the key press and types its accent.
+static wchar_t TypedWith(const BYTE *state, int keyCode, HKL layout)
+{
+    UINT scanCode = MapVirtualKeyExW((UINT)keyCode, MAPVK_VK_TO_VSC, layout);
+    wchar_t typed[8];
+    // Flag 4 leaves the keyboard's dead-key state alone where Windows knows
+    // it; elsewhere the same key again takes the dead key's state back out.
+    int length = ToUnicodeEx((UINT)keyCode, scanCode, state, typed, 8, 4, layout);
+    if (length < 0)
+        ToUnicodeEx((UINT)keyCode, scanCode, state, typed + 1, 7, 4, layout);
+    // Control characters are what Ctrl alone makes of a key, not AltGr.
+    return length != 0 && typed[0] >= 0x20 && typed[0] != 0x7f ? typed[0] : 0;
+}
+
+int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed, int capacity)
+{
+    HKL layouts[32];
+    int layoutCount = GetKeyboardLayoutList(32, layouts);
+    BYTE state[256] = {};
+    BYTE plain[256] = {};
+    state[VK_CONTROL] = state[VK_LCONTROL] = state[VK_MENU] = state[VK_RMENU] = 0x80;
+    if (modifiers & MOD_SHIFT)
+        state[VK_SHIFT] = state[VK_LSHIFT] = plain[VK_SHIFT] = plain[VK_LSHIFT] = 0x80;
+    int count = 0;
+    for (int i = 0; i < layoutCount && count < capacity; ++i) {
+        wchar_t character = TypedWith(state, keyCode, layouts[i]);
+        // What the key types without Ctrl+Alt is no AltGr character.
+        if (character == 0 || character == TypedWith(plain, keyCode, layouts[i]))
+            continue;
+        wchar_t name[LOCALE_NAME_MAX_LENGTH * 2];
+        if (!GetLocaleInfoW(MAKELCID(LOWORD((ULONG_PTR)layouts[i]), SORT_DEFAULT), LOCALE_SLOCALIZEDDISPLAYNAME,
+                            name, LOCALE_NAME_MAX_LENGTH * 2))
+            _snwprintf(name, LOCALE_NAME_MAX_LENGTH * 2, L"%08lX", (unsigned long)(ULONG_PTR)layouts[i]);
+        name[LOCALE_NAME_MAX_LENGTH * 2 - 1] = L'\0';
+        TypedCharacter *found = &typed[count++];
+        int bytes = WideCharToMultiByte(CP_UTF8, 0, name, -1, found->layout, sizeof found->layout, nullptr, nullptr);
+        found->layout[bytes > 0 ? bytes - 1 : 0] = '\0';
+        bytes = WideCharToMultiByte(CP_UTF8, 0, &character, 1, found->character, sizeof found->character - 1,
+                                    nullptr, nullptr);
+        found->character[bytes > 0 ? bytes : 0] = '\0';
+    }
+    return count;
+}

@@ -1,5 +1,4 @@
 #include "check/setting_check.h"
-#include "check/check_probe.h"
 #include "platform/platform.h"
 
 #include <string.h>
@@ -126,6 +125,15 @@ static unsigned FindStaticWarnings(const LineVerdict *verdict)
     return warnings;
 }
 
+static int BeyondAscii(SettingField field)
+{
+    for (int i = 0; i < field.length; ++i) {
+        if ((unsigned char)field.text[i] >= 0x80)
+            return 1;
+    }
+    return 0;
+}
+
 static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
 {
     unsigned warnings = 0;
@@ -144,6 +152,19 @@ static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
         warnings |= WARNING_HIGH_BYTE_KEY;
     if (verdict->parsed.action == ACTION_EXEC && ProbeTarget(verdict->parsed.target, state->path) == TARGET_MISSING)
         warnings |= WARNING_TARGET_MISSING;
+    // An editor saving "ANSI" writes the ANSI code page, which agrees with
+    // the OEM one that Vorn reads only for ASCII where the two differ.
+    if (verdict->parsed.action == ACTION_EXEC && verdict->ansiCodePage != verdict->codePage &&
+        (BeyondAscii(verdict->fields.fields[3]) || BeyondAscii(verdict->fields.fields[4])))
+        warnings |= WARNING_BEYOND_ASCII;
+    // AltGr arrives as Ctrl+Alt: such a combination may be a character the user types.
+    unsigned altGr = verdict->parsed.modifiers & ~(unsigned)MOD_SHIFT;
+    if (altGr == (MOD_CONTROL | MOD_ALT)) {
+        verdict->typedCount = ProbeTypedCharacters(verdict->parsed.modifiers, verdict->parsed.keyCode,
+                                                   verdict->typed, MAX_LAYOUTS_NAMED);
+        if (verdict->typedCount > 0)
+            warnings |= WARNING_TYPES_CHARACTER;
+    }
     warnings |= FindStaticWarnings(verdict);
 
     for (int i = 0; i < state->boundCount; ++i) {
@@ -176,6 +197,8 @@ static int CheckLine(void *context, const char *line, int length)
     verdict.slot = verdict.number <= MAX_BINDINGS ? verdict.number - 1 : -1;
     verdict.length = length;
     verdict.text = line;
+    verdict.codePage = summary->codePage;
+    verdict.ansiCodePage = summary->ansiCodePage;
     SplitSettingLine(line, &verdict.fields);
     ParseSettingLine(line, &verdict.parsed);
 
@@ -281,6 +304,7 @@ int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler hand
 {
     memset(summary, 0, sizeof *summary);
     summary->codePage = codePage;
+    summary->ansiCodePage = ProbeAnsiCodePage(codePage);
     HANDLE file;
     if (PlatformOpenFile(path, &file) != 0)
         return 1;

@@ -3,6 +3,7 @@
 #ifndef VORN_CHECK_SETTING_CHECK_H
 #define VORN_CHECK_SETTING_CHECK_H
 
+#include "check/check_probe.h"
 #include "settings/setting_line.h"
 #include "settings/setting_reader.h"
 
@@ -35,8 +36,12 @@ enum LineWarning {
     WARNING_NO_SUCH_KEY = 1 << 9,       // a virtual-key code that no key sends
     WARNING_RARE_KEY = 1 << 10,         // a key that common keyboards lack
     WARNING_RESERVED = 1 << 11,         // a combination Windows keeps for itself
-    WARNING_DEBUGGER_KEY = 1 << 12      // F12, reserved for the debugger
+    WARNING_DEBUGGER_KEY = 1 << 12,     // F12, reserved for the debugger
+    WARNING_TYPES_CHARACTER = 1 << 13,  // Ctrl+Alt is AltGr, and types a character on a layout
+    WARNING_BEYOND_ASCII = 1 << 14      // target or parameters beyond ASCII, where ANSI is not the OEM code page
 };
+
+enum { MAX_LAYOUTS_NAMED = 4 };
 
 // How the file was saved, where that garbles what Vorn reads.
 enum SettingEncoding {
@@ -56,6 +61,10 @@ struct LineVerdict {
     LineProblem problem;
     unsigned warnings;          // LineWarning flags
     int duplicateOf;            // the line that wins, with WARNING_DUPLICATE
+    unsigned codePage;          // the OEM code page the line is read in
+    unsigned ansiCodePage;      // what editors save as "ANSI" there
+    TypedCharacter typed[MAX_LAYOUTS_NAMED];  // with WARNING_TYPES_CHARACTER
+    int typedCount;
 };
 
 struct CheckSummary {
@@ -66,6 +75,7 @@ struct CheckSummary {
     int warned;                 // bound lines with warnings
     int trailingBytes;          // text after the last LF, which is no line
     unsigned codePage;          // the OEM code page the file was judged in
+    unsigned ansiCodePage;      // what editors save as "ANSI" there
     SettingEncoding encoding;
 };
 

@@ -1,8 +1,10 @@
 // vorn-check.exe on Windows: a Japanese report on a Japanese system, the
 // file's text decoded by the OEM code page, combinations held by another
 // program or by a running Vorn, targets the shell would not find, a console
-// that stays open only when its own and keeps its code page.
+// that stays open only when its own and keeps its code page, and a report
+// redirected in the code page the console's own tools read.
 #include <string>
+#include <vector>
 
 #include "vorn_fixture.h"
 
@@ -64,6 +66,17 @@ bool Contains(const std::string &text, const std::string &part)
     return text.find(part) != std::string::npos;
 }
 
+// Redirected output as a reader taking it in the code page sees it, in UTF-8.
+std::string Decode(const std::string &bytes, UINT codePage)
+{
+    std::wstring wide(bytes.size(), L'\0');
+    wide.resize(MultiByteToWideChar(codePage, 0, bytes.data(), (int)bytes.size(), &wide[0], (int)wide.size()));
+    std::string text(wide.size() * 3, '\0');
+    text.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), (int)wide.size(), &text[0], (int)text.size(), nullptr,
+                                    nullptr));
+    return text;
+}
+
 // A Japanese Windows gets the report in Japanese, the file's text decoded
 // from its OEM code page.
 TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhere)
@@ -78,16 +91,19 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
 
     std::string output;
     EXPECT_EQ(RunCheck(file, &output, 0, L""), 1u) << output;
-    for (const char *part : {"   \u884c  \u67a0    ID     \u5272\u308a\u5f53\u3066",
+    // Through a pipe, with no console, the report is in the OEM code page.
+    output = Decode(output, 932);
+    for (const char *part : {"   \u884c  \u756a\u53f7  ID     \u5272\u308a\u5f53\u3066",
                              "EXEC  \"C:\\\u30c4\u30fc\u30eb\\\u8a18\u9332.exe\" \"\u30c6\u30b9\u30c8\"",
-                             "\u8b66\u544a: Ctrl+Alt+H \u306f\u5225\u306e\u30d7\u30ed\u30b0\u30e9\u30e0\u304c\u4f7f\u3063\u3066\u3044\u307e\u3059",
-                             "2 \u884c\u3002\u5272\u308a\u5f53\u3066 2\u3001\u5374\u4e0b 0"})
+                             "\u8b66\u544a: Ctrl+Alt+H \u306f\u307b\u304b\u306e\u30d7\u30ed\u30b0\u30e9\u30e0\u304c\u4f7f\u7528\u3057\u3066\u3044\u307e\u3059",
+                             "2 \u884c (\u5272\u308a\u5f53\u3066 2\u3001\u30a8\u30e9\u30fc 0"})
         EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
     EXPECT_FALSE(Contains(output, "Press Enter")) << "it waited in a console shared with its parent";
 
     // --lang overrides the system's language; the file's text is the same.
     output.clear();
     EXPECT_EQ(RunCheck(file, &output), 1u) << output;
+    output = Decode(output, 932);
     UnregisterHotKey(nullptr, 7);
     EXPECT_TRUE(Contains(output, "another program holds Ctrl+Alt+H")) << output;
     EXPECT_TRUE(Contains(output, "read in code page 932 (the system's OEM code page)")) << output;
@@ -106,7 +122,9 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
 
 // Run from a command prompt, vorn-check writes to the prompt's console and
 // leaves its code page as it found it, so what runs next prints as before.
-TEST(VornCheckExe, LeavesTheConsoleCodePageAsItFoundIt)
+// Redirected from there, to a file or through "| more", its report is in
+// that code page, so it reads the same as in the console.
+TEST(VornCheckExe, KeepsTheConsoleCodePageAndRedirectsInIt)
 {
     // A console of the test's own, as a command prompt's window; Wine gives a
     // program started from a pipe a hidden one, let go of first. The process
@@ -118,21 +136,83 @@ TEST(VornCheckExe, LeavesTheConsoleCodePageAsItFoundIt)
     HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 &inherit, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(screen, INVALID_HANDLE_VALUE);
+    // Wide enough that no line of the report wraps.
+    const SHORT WIDTH = 200;
+    ASSERT_TRUE(SetConsoleScreenBufferSize(screen, {WIDTH, 100}));
     std::wstring directory = MakeScratchDirectory("console");
-    WriteBytes(directory + L"setting.vorn", "CA\tE\tALERT\r\n");
+    WriteBytes(directory + L"setting.vorn", "CA\tE\tEXEC\tnotepad.exe\t\x83\x65\x83\x58\x83\x67.txt\r\n");
 
     std::string output;
     EXPECT_EQ(RunCheck(directory + L"setting.vorn", &output, 0, L"--lang ja", screen), 0u) << output;
     EXPECT_EQ(GetConsoleOutputCP(), 932u);
     // The report reached the console as written, Japanese and all.
-    wchar_t line[80] = L"";
-    DWORD read = 0;
-    ReadConsoleOutputCharacterW(screen, line, 80, {0, 0}, &read);
-    std::wstring header(line, read);
-    header.erase(header.find_last_not_of(L' ') + 1);
-    EXPECT_EQ(header, L"   \u884c  \u67a0    ID     \u5272\u308a\u5f53\u3066");
+    std::vector<std::wstring> shown;
+    for (SHORT row = 0; row < 4; ++row) {
+        wchar_t line[WIDTH];
+        DWORD read = 0;
+        ReadConsoleOutputCharacterW(screen, line, WIDTH, {0, row}, &read);
+        std::wstring text(line, read);
+        shown.push_back(text.erase(text.find_last_not_of(L' ') + 1));
+    }
+    EXPECT_EQ(shown[0], L"   \u884c  \u756a\u53f7  ID     \u5272\u308a\u5f53\u3066");
+    EXPECT_NE(shown[1].find(L"\"\u30c6\u30b9\u30c8.txt\""), std::wstring::npos) << shown[1];
+
+    // The same report through a pipe: CRLF lines of code page 932 bytes that
+    // decode to exactly what the console shows.
+    output.clear();
+    EXPECT_EQ(RunCheck(directory + L"setting.vorn", &output, 0, L"--lang ja"), 0u) << output;
+    EXPECT_EQ(output.find("\n"), output.find("\r\n") + 1) << output;
+    std::wstring redirected;
+    for (const std::wstring &line : shown)
+        redirected += line + L"\r\n";
+    std::string expected(redirected.size() * 2, '\0');
+    expected.resize(WideCharToMultiByte(932, 0, redirected.data(), (int)redirected.size(), &expected[0],
+                                        (int)expected.size(), nullptr, nullptr));
+    EXPECT_EQ(output, expected);
     CloseHandle(screen);
     FreeConsole();
+    RemoveTree(directory);
+}
+
+// Where the ANSI and OEM code pages differ (1252 and 437 under C.UTF-8),
+// the report names and decodes by the OEM code page, the one Vorn reads,
+// warns of text beyond ASCII and, with no console, is written in the OEM code
+// page too, a character it lacks as its default character. Under a Japanese
+// locale both are 932, and text beyond ASCII is read as saved.
+TEST(VornCheckExe, NamesAndDecodesByTheOemCodePage)
+{
+    const struct {
+        UINT oemCodePage;
+        const char *settings;
+        DWORD status;
+        const char *parts[3];
+    } cases[] = {
+        {932, "CA\tE\tEXEC\tnotepad.exe\t\x83\x65\x83\x58\x83\x67.txt\r\n", 0,
+         {"EXEC  \"notepad.exe\" \"\u30c6\u30b9\u30c8.txt\"", "read in code page 932 (the system's OEM code page)",
+          "0 rejected, 0 blank; 0 bound with warnings"}},
+        {437, "CA\tE\tEXEC\tnotepad.exe\tcaf\x82.txt\r\n", 1,
+         {"EXEC  \"notepad.exe\" \"caf\u00e9.txt\"", "read in code page 437 (the system's OEM code page)",
+          "the target or parameters go beyond ASCII: Vorn reads code page 437, and ANSI (code page 1252)"}},
+    };
+    UINT oem = GetOEMCP();
+    ASSERT_TRUE(oem == 932 || oem == 437) << "run with LANG=ja_JP.UTF-8 or LANG=C.UTF-8";
+    std::wstring directory = MakeScratchDirectory("oem");
+    std::wstring file = directory + L"setting.vorn";
+    for (const auto &c : cases) {
+        if (c.oemCodePage != oem)
+            continue;
+        WriteBytes(file, c.settings);
+        std::string output;
+        EXPECT_EQ(RunCheck(file, &output), c.status) << output;
+        output = Decode(output, oem);
+        for (const char *part : c.parts)
+            EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
+    }
+    if (oem == 437) {
+        std::string output;
+        RunCheck(file, &output, 0, L"--lang ja");
+        EXPECT_EQ(output.substr(0, output.find('\r')), "   ?  ??  ID     ????");
+    }
     RemoveTree(directory);
 }
 

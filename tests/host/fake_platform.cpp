@@ -1,5 +1,6 @@
 #include "fake_platform.h"
 
+#include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
@@ -78,6 +79,24 @@ int ProbeVornIsRunning()
 TargetVerdict ProbeTarget(const char *target, const wchar_t *)
 {
     return g_fake.missingTargets.count(target) ? TARGET_MISSING : TARGET_FOUND;
+}
+
+unsigned ProbeAnsiCodePage(unsigned oemCodePage)
+{
+    return g_fake.ansiCodePage ? g_fake.ansiCodePage : oemCodePage;
+}
+
+int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed, int capacity)
+{
+    int count = 0;
+    for (const auto &entry : g_fake.typed) {
+        if (entry.modifiers != modifiers || entry.keyCode != keyCode || count == capacity)
+            continue;
+        snprintf(typed[count].layout, sizeof typed[count].layout, "%s", entry.layout);
+        snprintf(typed[count].character, sizeof typed[count].character, "%s", entry.character);
+        ++count;
+    }
+    return count;
 }
 
 unsigned PlatformOemCodePage()

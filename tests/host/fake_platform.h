@@ -51,6 +51,14 @@ struct FakePlatform {
     std::vector<std::pair<unsigned, int>> heldElsewhere;  // combinations other programs hold
     bool vornRunning = false;
     std::set<std::string> missingTargets;  // targets the shell would not find
+    unsigned ansiCodePage = 0;             // 0: the same as the OEM code page asked about
+    struct Typed {
+        unsigned modifiers;
+        int keyCode;
+        const char *layout;
+        const char *character;
+    };
+    std::vector<Typed> typed;  // characters combinations type on the user's layouts
 
     // What the code under test did.
     std::vector<std::wstring> openedNames;

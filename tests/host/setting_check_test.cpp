@@ -89,7 +89,7 @@ TEST_F(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
 
     for (const char *part : {"    1     0  10000  Ctrl+Alt+E",
                              "EXEC  \"C:\\My Tools\\a.exe\" \"x y\"\n",
-                             "unknown key \"Left\": one character, or END, RIGHT or LEFT",
+                             "unknown key \"Left\": use one character, or END, RIGHT or LEFT",
                              "case-sensitive",
                              "use QUIT, ALERT or EXEC",
                              "the whole line was read as modifiers",
@@ -123,6 +123,8 @@ TEST_F(VornCheck, AgreesWithTheLoaderOnWhatIsBoundAndWhatIsADuplicate)
 TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
 {
     g_fake.missingTargets = {"C:\\gone.exe"};
+    g_fake.ansiCodePage = 1252;
+    const std::string beyondAscii = "CA\tO\tEXEC\tC:\\caf\x82.exe\nCA\tP\tEXEC\tnotepad.exe\tcaf\x82.txt\n";
     Checked checked = Check("CA\tE\tQUIT\n"
                             "CA\tE\tALERT\n"
                             "CA\te\tALERT\n"
@@ -134,8 +136,8 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
                             "CA\tp\tALERT\n"
                             "CA\tj\tALERT\n"
                             "CA\tM\tEXEC\tC:\\gone.exe\n"
-                            "CA\tN\tEXEC\tC:\\here.exe\n");
-    ASSERT_EQ(checked.verdicts.size(), 12u);
+                            "CA\tN\tEXEC\tC:\\here.exe\n" + beyondAscii, 437);
+    ASSERT_EQ(checked.verdicts.size(), 14u);
     const unsigned expected[] = {0,
                                  WARNING_DUPLICATE,
                                  WARNING_KEY_CHARACTER,
@@ -147,21 +149,29 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
                                  WARNING_KEY_CHARACTER,
                                  WARNING_KEY_CHARACTER,
                                  WARNING_TARGET_MISSING,
-                                 0};
+                                 0,
+                                 WARNING_BEYOND_ASCII,
+                                 WARNING_BEYOND_ASCII};
     for (size_t i = 0; i < checked.verdicts.size(); ++i)
         EXPECT_EQ(checked.verdicts[i].warnings, expected[i]) << "line " << i + 1;
     EXPECT_EQ(checked.verdicts[1].duplicateOf, 1);
     // The key a byte really gives shows in the binding and in the warning.
     for (const char *part : {"Ctrl+Alt+E is already bound by line 1, which wins",
                              "Ctrl+Alt+Num 5 ",
-                             "the small letter 'e' names the key Num 5, not the E key",
-                             "the character '!' names the key Page Up",
+                             "the small letter 'e' names the Num 5 key, not the E key",
+                             "the character '!' names the Page Up key",
                              "Ctrl+Alt+F1 ",
-                             "the small letter 'j' names the key Num *, not the J key",
+                             "the small letter 'j' names the Num * key, not the J key",
+                             "the target or parameters go beyond ASCII: Vorn reads code page 437, and ANSI (code page 1252)",
                              "the hotkey will open nothing"})
         EXPECT_TRUE(Contains(checked.report, part)) << part;
-    EXPECT_EQ(checked.summary.warned, 9);
+    EXPECT_EQ(checked.summary.warned, 11);
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
+
+    // Where ANSI is the code page Vorn reads, such text is read as saved.
+    g_fake.ansiCodePage = 0;
+    Checked readAsSaved = Check(beyondAscii, 932);
+    EXPECT_EQ(CheckExitStatus(&readAsSaved.summary), 0) << readAsSaved.report;
 }
 
 // Lines that can never fire, told from the line alone and so on any system.
@@ -178,10 +188,10 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
          "if you meant the '@' key: Vorn names keys by virtual-key code, so punctuation keys cannot be bound"},
         {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
         {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
-        {"W\tL\tALERT\n", WARNING_RESERVED, "Windows keeps Win+L for itself"},
-        {"CA\t.\tALERT\n", WARNING_RESERVED | WARNING_KEY_CHARACTER, "Windows keeps Ctrl+Alt+Delete for itself"},
-        {"CS\t\x1b\tALERT\n", WARNING_RESERVED | WARNING_KEY_CHARACTER, "Windows keeps Ctrl+Shift+Esc for itself"},
-        {"WC\tRIGHT\tALERT\n", WARNING_RESERVED, "Windows keeps Ctrl+Win+Right for itself"},
+        {"W\tL\tALERT\n", WARNING_RESERVED, "Windows reserves Win+L for itself"},
+        {"CA\t.\tALERT\n", WARNING_RESERVED | WARNING_KEY_CHARACTER, "Windows reserves Ctrl+Alt+Delete for itself"},
+        {"CS\t\x1b\tALERT\n", WARNING_RESERVED | WARNING_KEY_CHARACTER, "Windows reserves Ctrl+Shift+Esc for itself"},
+        {"WC\tRIGHT\tALERT\n", WARNING_RESERVED, "Windows reserves Ctrl+Win+Right for itself"},
         {"CA\t{\tALERT\n", WARNING_DEBUGGER_KEY | WARNING_KEY_CHARACTER, "F12 is reserved for the debugger"},
         {"WCA\tL\tALERT\n", 0, "Ctrl+Alt+Win+L"},  // Windows keeps the exact combination only
     };
@@ -194,8 +204,8 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
     SetReportLanguage(REPORT_JAPANESE);
     std::string japanese = Check("W\tL\tALERT\n").report;
     SetReportLanguage(REPORT_ENGLISH);
-    EXPECT_TRUE(Contains(japanese, "警告: Win+L は Windows 自身が使う組み合わせです")) << japanese;
-    EXPECT_TRUE(Contains(japanese, "some.vorn: 1 行。割り当て 1")) << japanese;
+    EXPECT_TRUE(Contains(japanese, "警告: Win+L は Windows が予約している組み合わせのため")) << japanese;
+    EXPECT_TRUE(Contains(japanese, "some.vorn: 1 行 (割り当て 1、")) << japanese;
 }
 
 TEST_F(VornCheck, AsksWhetherAnotherProgramOrARunningVornHoldsACombination)
@@ -215,6 +225,45 @@ TEST_F(VornCheck, AsksWhetherAnotherProgramOrARunningVornHoldsACombination)
     }
 }
 
+// AltGr arrives as Ctrl+Alt: only exactly Ctrl+Alt, or Ctrl+Alt+Shift, is
+// asked about, and each layout on which it types a character is named.
+TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
+{
+    const unsigned CTRL_ALT = MOD_CONTROL | MOD_ALT;
+    // Every combination below types something, so asking about one shows.
+    g_fake.typed = {{CTRL_ALT, 'E', "German (Germany)", "\u20ac"},
+                    {CTRL_ALT, 'E', "Polish (Poland)", "\u0119"},
+                    {CTRL_ALT | MOD_SHIFT, 'E', "Polish (Poland)", "\u0118"},
+                    {MOD_CONTROL, 'E', "German (Germany)", "e"},
+                    {MOD_ALT | MOD_SHIFT, 'E', "German (Germany)", "E"},
+                    {CTRL_ALT | MOD_WIN, 'E', "German (Germany)", "e"}};
+    const struct {
+        const char *line;
+        int layouts;
+        const char *said;
+    } cases[] = {
+        {"CA\tE\tQUIT\n", 2,
+         "on the German (Germany) keyboard layout Ctrl+Alt+E types '\u20ac': each '\u20ac' typed runs this line's"
+         " action instead"},
+        {"CAS\tE\tQUIT\n", 1, "on the Polish (Poland) keyboard layout Ctrl+Alt+Shift+E types '\u0118'"},
+        {"C\tE\tQUIT\n", 0, "keyboard layout"},
+        {"AS\tE\tQUIT\n", 0, "keyboard layout"},
+        {"CAW\tE\tQUIT\n", 0, "keyboard layout"},
+    };
+    for (const auto &c : cases) {
+        Checked checked = Check(c.line);
+        ASSERT_EQ(checked.verdicts.size(), 1u);
+        EXPECT_EQ(checked.verdicts[0].typedCount, c.layouts) << c.line;
+        EXPECT_EQ((checked.verdicts[0].warnings & WARNING_TYPES_CHARACTER) != 0, c.layouts > 0) << c.line;
+        EXPECT_EQ(Contains(checked.report, c.said), c.layouts > 0) << checked.report;
+    }
+    SetReportLanguage(REPORT_JAPANESE);
+    std::string japanese = Check("CA\tE\tQUIT\n").report;
+    SetReportLanguage(REPORT_ENGLISH);
+    EXPECT_TRUE(Contains(japanese, "Polish (Poland) のキーボード レイアウトでは、Ctrl+Alt+E で '\u0119' が入力されます"))
+        << japanese;
+}
+
 // Vorn reads the OEM code page; a file saved otherwise arrives garbled.
 TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
 {
@@ -223,6 +272,7 @@ TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
         std::string contents;
         unsigned codePage;
         SettingEncoding encoding;
+        unsigned ansiCodePage = 0;  // 0: the same as the OEM code page
     } cases[] = {
         {"CA\tE\tEXEC\tC:\\\x83\x65\x83\x58\x83\x67.exe\n", 932, ENCODING_FITS},  // Shift-JIS
         {"CA\tE\tEXEC\tC:\\\xe3\x83\x86.exe\n", 932, ENCODING_UTF8},
@@ -231,17 +281,22 @@ TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
         {"\xef\xbb\xbf" "CA\tE\tQUIT\n", 932, ENCODING_UTF8_BOM},
         {"\xef\xbb\xbf" "CA\tE\tQUIT\n", 65001, ENCODING_FITS},
         {"\xff\xfe" + utf16, 932, ENCODING_UTF16},
-        {utf16, 437, ENCODING_UTF16},
+        {utf16, 874, ENCODING_UTF16},
+        {utf16, 437, ENCODING_UTF16, 1252},
     };
     for (const Case &c : cases) {
         ResetFakePlatform();
         g_fake.readSize = 7;  // the scan must not depend on where the reads fall
+        g_fake.ansiCodePage = c.ansiCodePage;
         Checked checked = Check(c.contents, c.codePage);
         EXPECT_EQ(checked.summary.encoding, c.encoding) << testing::PrintToString(c.contents);
         EXPECT_TRUE(c.encoding == ENCODING_FITS || CheckExitStatus(&checked.summary) == 1);
+        // Where ANSI is not the code page Vorn reads, only ASCII is safe.
         const char *fix = c.encoding == ENCODING_FITS ? "save it as"
                           : c.codePage == 932            ? "save it as Shift-JIS / ANSI"
-                                                         : "save it as ANSI (code page 437)";
+                          : c.ansiCodePage == 0          ? "save it as ANSI (code page 874)"
+                                                         : "save it as ANSI and keep targets and parameters to ASCII, "
+                                                           "since code page 437 and ANSI (code page 1252) agree only for ASCII";
         EXPECT_EQ(Contains(checked.report, fix), c.encoding != ENCODING_FITS) << checked.report;
     }
     SetReportCodePage(932);
@@ -293,6 +348,7 @@ TEST(ReportTexts, EveryTextIsInBothLanguagesWithTheSameArguments)
         const char *english = ReportTextIn(REPORT_ENGLISH, (ReportText)text);
         const char *japanese = ReportTextIn(REPORT_JAPANESE, (ReportText)text);
         EXPECT_STRNE(english, "") << "text " << text;
+        EXPECT_STRNE(japanese, "") << "text " << text;
         EXPECT_STRNE(japanese, english) << "text " << text << " is not translated";
         EXPECT_EQ(Conversions(japanese), Conversions(english)) << "text " << text;
         EXPECT_EQ(japanese[0] == '\n', english[0] == '\n') << "text " << text;

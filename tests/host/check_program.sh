@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs the built Linux vorn-check itself: the language it speaks (LC_ALL over
+# LC_MESSAGES over LANG, --lang over all of them), its options and its exit
+# status. A row: the environment, the arguments, the exit status, and a text
+# the output must hold.
+set -uo pipefail
+check=$1
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+# C:\テスト.exe in Shift-JIS, and C:\café.exe in code page 437.
+printf 'CA\tE\tEXEC\tC:\\\x83\x65\x83\x58\x83\x67.exe\r\n' >"$folder/sjis.vorn"
+printf 'CA\tE\tEXEC\tC:\\caf\x82.exe\r\n' >"$folder/oem437.vorn"
+
+passed=0
+failed=0
+while IFS='|' read -r environment arguments status text; do
+    read -ra variables <<<"$environment"
+    read -ra words <<<"$arguments"
+    status=${status// /}
+    text=$(sed 's/^ *//; s/ *$//' <<<"$text")
+    output=$(cd "$folder" && env -u LC_ALL -u LC_MESSAGES -u LANG "${variables[@]}" "$check" "${words[@]}" 2>&1)
+    actual=$?
+    if [ "$actual" = "$status" ] && grep -qF -- "$text" <<<"$output"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAILED: %s vorn-check %s: status %s (expected %s), expected "%s" in:\n%s\n' \
+            "$environment" "$arguments" "$actual" "$status" "$text" "$output"
+    fi
+done <<'CASES'
+LANG=ja_JP.UTF-8                                  | missing.vorn                 | 2 | missing.vorn を開けません
+LANG=en_US.UTF-8 LC_MESSAGES=ja_JP.UTF-8          | missing.vorn                 | 2 | missing.vorn を開けません
+LANG=ja_JP.UTF-8 LC_MESSAGES=C                    | missing.vorn                 | 2 | vorn-check: cannot open missing.vorn
+LC_MESSAGES=ja_JP.UTF-8 LC_ALL=C.UTF-8            | missing.vorn                 | 2 | vorn-check: cannot open missing.vorn
+LANG=C LC_ALL=ja_JP.UTF-8                         | missing.vorn                 | 2 | missing.vorn を開けません
+LC_ALL=ja_JP.UTF-8                                | --lang en missing.vorn       | 2 | vorn-check: cannot open missing.vorn
+LC_ALL=C.UTF-8                                    | --lang ja sjis.vorn          | 0 | コード ページ 932 で読み込みました
+LANG=C.UTF-8                                      | --lang fr sjis.vorn          | 2 | vorn-check: not a language: fr (ja or en)
+LANG=C.UTF-8                                      | sjis.vorn                    | 0 | EXEC  "C:\テスト.exe"
+LANG=C.UTF-8                                      | sjis.vorn                    | 0 | read in code page 932 (assumed; --code-page N for another)
+LANG=C.UTF-8                                      | --code-page 437 oem437.vorn  | 1 | EXEC  "C:\café.exe"
+LANG=C.UTF-8                                      | --code-page 437 oem437.vorn  | 1 | Vorn reads code page 437, and ANSI (code page 1252)
+LANG=C.UTF-8                                      | --code-page 43x sjis.vorn    | 2 | vorn-check: not a code page: 43x
+LANG=C.UTF-8                                      | --help                       | 0 | usage: vorn-check [--lang ja|en] [--code-page N] [FILE]
+CASES
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
