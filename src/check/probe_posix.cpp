@@ -3,6 +3,8 @@
 // judged and no combination types anything.
 #include "check/check_probe.h"
 
+#include <stddef.h>
+
 int ProbeHotkeyIsHeld(unsigned, int)
 {
     return 0;
@@ -23,11 +25,11 @@ TargetVerdict ProbeTarget(const char *, const wchar_t *)
 // its own; the East Asian code pages, Thai and UTF-8 are their own ANSI.
 unsigned ProbeAnsiCodePage(unsigned oemCodePage)
 {
-    static const unsigned PAIRS[][2] = {{437, 1252}, {850, 1252}, {852, 1250}, {866, 1251}, {737, 1253},
-                                        {857, 1254}, {862, 1255}, {720, 1256}, {775, 1257}};
-    for (const auto &pair : PAIRS) {
-        if (pair[0] == oemCodePage)
-            return pair[1];
+    static const unsigned OEM[] = {437, 850, 852, 866, 737, 857, 862, 720, 775};
+    static const unsigned ANSI[] = {1252, 1252, 1250, 1251, 1253, 1254, 1255, 1256, 1257};
+    for (size_t i = 0; i < sizeof OEM / sizeof OEM[0]; ++i) {
+        if (OEM[i] == oemCodePage)
+            return ANSI[i];
     }
     return oemCodePage;
 }
