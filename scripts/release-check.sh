@@ -55,7 +55,7 @@ check_exe() {  # file, subsystem, binutils prefix
     for dll in $(sed -n 's/^\tDLL Name: //p' <<<"$dump" | tr 'A-Z' 'a-z'); do
         [[ " $allowed " == *" $dll "* ]] || fail "$1 imports $dll, which not every Windows has"
     done
-    resources=$("$3-windres" -i "$1" -O rc)
+    resources=$("$3-windres" -i "$1" -O rc 2>/dev/null) || fail "$1 has no resources: no manifest, no version"
     [ "$(grep -c 'RT_MANIFEST' <<<"$resources")" -eq 1 ] || fail "$1 has not exactly one manifest"
     grep -q 'requestedExecutionLevel level=""asInvoker""' <<<"$resources" || fail "$1: its manifest asks for no asInvoker level"
     grep -q "FILEVERSION ${version//./, }\$" <<<"$resources" || fail "$1: the version resource is not $version"
@@ -90,7 +90,7 @@ for arch in x64 x86; do
         fail "$arch: README-ja.txt has no UTF-8 byte order mark"
     iconv -f UTF-8 -t UTF-8 "$scratch/$arch/README-ja.txt" >/dev/null 2>&1 || fail "$arch: README-ja.txt is not valid UTF-8"
     for text in README.txt README-ja.txt LICENSE; do
-        crlf_only "$scratch/$arch/$text" || fail "$arch: $text has a line that does not end in CRLF"
+        crlf_only "$scratch/$arch/$text" || fail "$arch: $text has a line end other than CRLF"
     done
     # Notepad opens a file that is valid UTF-8 as UTF-8, and would save it so
     # after a Japanese path is typed in: the example's first lines are not.
