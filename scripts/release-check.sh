@@ -3,9 +3,10 @@
 # 1. two builds of the same source, in two scratch folders at two times, give
 #    identical bytes (any file that differs is named);
 # 2. each zip holds exactly its files, at its top level, all listed in its
-#    SHA256SUMS, the Japanese guide in UTF-8 with a byte order mark; the
-#    executables: subsystems, imported DLLs, one manifest, the version, and the
-#    size of the x64 Vorn.exe;
+#    SHA256SUMS; the guides and the licence with CRLF line ends, the Japanese
+#    guide in UTF-8 with a byte order mark; the example in Shift-JIS, which
+#    Notepad keeps as ANSI; the executables: subsystems, imported DLLs, one
+#    asInvoker manifest, the version, and the size of the x64 Vorn.exe;
 # 3. the x64 zip, unzipped, starts Vorn.exe from its own folder under Wine,
 #    without the start-up error, holding the example's hotkeys.
 set -euo pipefail
@@ -47,13 +48,26 @@ echo "== the executables"
 # DLLs that every supported Windows has.
 allowed="kernel32.dll user32.dll gdi32.dll shell32.dll ole32.dll advapi32.dll msvcrt.dll"
 check_exe() {  # file, subsystem, binutils prefix
-    local dump dll
+    local dump dll resources field
     dump=$("$3-objdump" -p "$1")
     grep -q "^Subsystem.*($2)" <<<"$dump" || fail "$1 is not a $2 program"
     grep -q '^Time/Date.*Thu Jan  1 00:00:00 1970' <<<"$dump" || fail "$1 carries a link time"
     for dll in $(sed -n 's/^\tDLL Name: //p' <<<"$dump" | tr 'A-Z' 'a-z'); do
         [[ " $allowed " == *" $dll "* ]] || fail "$1 imports $dll, which not every Windows has"
     done
+    resources=$("$3-windres" -i "$1" -O rc 2>/dev/null) || fail "$1 has no resources: no manifest, no version"
+    [ "$(grep -c 'RT_MANIFEST' <<<"$resources")" -eq 1 ] || fail "$1 has not exactly one manifest"
+    grep -q 'requestedExecutionLevel level=""asInvoker""' <<<"$resources" || fail "$1: its manifest asks for no asInvoker level"
+    grep -q "FILEVERSION ${version//./, }\$" <<<"$resources" || fail "$1: the version resource is not $version"
+    for field in FileVersion ProductVersion; do
+        grep -q "VALUE \"$field\", \"$version\"" <<<"$resources" || fail "$1: $field is not $version"
+    done
+    grep -q "VALUE \"OriginalFilename\", \"${1##*/}\"" <<<"$resources" || fail "$1: OriginalFilename is not ${1##*/}"
+}
+# Every line ends in CR LF, and no CR stands anywhere else.
+crlf_only() {
+    [ "$(tail -c 1 "$1" | od -An -tx1 | tr -d ' ')" = 0a ] && ! LC_ALL=C grep -qv $'\r$' "$1" &&
+        [ "$(tr -cd '\r' <"$1" | wc -c)" -eq "$(tr -cd '\n' <"$1" | wc -c)" ]
 }
 # Every file at the top of each zip, so a double-clicked Vorn.exe finds its settings.
 contents="LICENSE README-ja.txt README.txt SHA256SUMS Vorn.exe setting.vorn vorn-check.exe"
@@ -75,16 +89,21 @@ for arch in x64 x86; do
     [ "$(head -c 3 "$scratch/$arch/README-ja.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
         fail "$arch: README-ja.txt has no UTF-8 byte order mark"
     iconv -f UTF-8 -t UTF-8 "$scratch/$arch/README-ja.txt" >/dev/null 2>&1 || fail "$arch: README-ja.txt is not valid UTF-8"
+    for text in README.txt README-ja.txt LICENSE; do
+        crlf_only "$scratch/$arch/$text" || fail "$arch: $text has a line end other than CRLF"
+    done
+    # Notepad opens a file that is valid UTF-8 as UTF-8, and would save it so
+    # after a Japanese path is typed in: the example's first lines are not.
+    example="$scratch/$arch/setting.vorn"
+    head -n 2 "$example" | iconv -f UTF-8 -t UTF-8 >/dev/null 2>&1 && fail "$arch: setting.vorn's first lines are valid UTF-8"
+    decoded=$(iconv -f CP932 -t UTF-8 "$example") && grep -q 'メモ' <<<"$decoded" ||
+        fail "$arch: setting.vorn does not decode as Shift-JIS (CP932)"
     check_exe "$scratch/$arch/Vorn.exe" "Windows GUI" "$prefix"
     check_exe "$scratch/$arch/vorn-check.exe" "Windows CUI" "$prefix"
-    resources=$("$prefix-windres" -i "$scratch/$arch/Vorn.exe" -O rc)
-    [ "$(grep -c 'RT_MANIFEST' <<<"$resources")" -eq 1 ] || fail "$arch Vorn.exe has not exactly one manifest"
-    grep -q 'FILEVERSION 0, 0, 2, 2' <<<"$resources" || fail "$arch Vorn.exe: the version resource is not 0.0.2.2"
-    grep -q 'VALUE "FileVersion", "0.0.2.2"' <<<"$resources" || fail "$arch Vorn.exe: FileVersion is not 0.0.2.2"
 done
 size=$(stat -c %s "$scratch/x64/Vorn.exe")
 [ "$size" -le 32768 ] || fail "the x64 Vorn.exe has $size bytes, more than 32 KiB"
-echo "subsystems, imports, manifest and version as they should be; x64 Vorn.exe: $size bytes"
+echo "line ends, the example's encoding, subsystems, imports, manifests and versions as they should be; x64 Vorn.exe: $size bytes"
 
 echo "== the x64 zip, started from its own folder"
 source scripts/wine-env.sh
@@ -106,10 +125,10 @@ done
 held=0
 for _ in $(seq 50); do
     held=$(wine vorn-check.exe --lang en copy.vorn 2>/dev/null | grep -c 'is held, and Vorn is running' || true)
-    [ "$held" -eq 5 ] && break
+    [ "$held" -eq 6 ] && break
     kill -0 "$vorn_pid" 2>/dev/null || fail "Vorn.exe ended at once"
     sleep 0.2
 done
-[ "$held" -eq 5 ] || fail "Vorn.exe holds $held of the example's 5 hotkeys"
+[ "$held" -eq 6 ] || fail "Vorn.exe holds $held of the example's 6 hotkeys"
 kill -0 "$vorn_pid" 2>/dev/null || fail "Vorn.exe did not stay running"
-echo "Vorn.exe runs from the unzipped folder and holds the example's 5 hotkeys"
+echo "Vorn.exe runs from the unzipped folder and holds the example's 6 hotkeys"
