@@ -16,6 +16,8 @@ static const UINT RETRY_MS = 2000;
 static const int RETRIES = 150;
 static int g_retriesLeft;
 
+typedef BOOL(WINAPI *MessageFilterFunction)(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT status);
+
 static void StopRetry()
 {
     g_retriesLeft = 0;
@@ -38,6 +40,15 @@ void AddTrayIcon(HWND window, HINSTANCE instance)
     }
     // A restarted Explorer has lost every icon and says so with this message.
     g_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+
+    // Run as administrator, Vorn would hear neither message from Explorer,
+    // which runs with fewer rights. The filter exists from Windows 7 on.
+    MessageFilterFunction allow = (MessageFilterFunction)(void *)GetProcAddress(
+        GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
+    if (allow) {
+        allow(window, g_taskbarCreated, MSGFLT_ALLOW, nullptr);
+        allow(window, WM_TRAYNOTIFY, MSGFLT_ALLOW, nullptr);
+    }
 
     // A null module takes the menu from the executable's own resources.
     g_trayMenu = LoadMenuW(nullptr, MAKEINTRESOURCEW(IDR_TRAYMENU));
