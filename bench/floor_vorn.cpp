@@ -57,6 +57,9 @@ static LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPAR
             MessageBoxW(window, L"test", L"Vorn", MB_OK);
         }
         return 0;
+    case WM_TIMER:
+        RetryTrayIcon(wParam);
+        return 0;
     case WM_TRAYNOTIFY:
         if (lParam == WM_RBUTTONUP)
             ShowTrayMenu(window);

@@ -33,6 +33,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_HOTKEY:
         RunHotkeyAction(SlotFromHotkeyId(wParam), window);
         return 0;
+    case WM_TIMER:
+        RetryTrayIcon(wParam);
+        return 0;
     case WM_TRAYNOTIFY:
         // Only a right-button release opens the menu; clicks and moves are ignored.
         if (lParam == WM_RBUTTONUP)

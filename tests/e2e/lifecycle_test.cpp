@@ -4,6 +4,9 @@
 
 #include <shellapi.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 const wchar_t START_ERROR[] = L"設定ファイルが読み込めません。\n起動を中止します。";
@@ -76,6 +79,18 @@ void AnnounceTaskbar()
                         WAIT_MS, &result);
 }
 
+// Right-clicks the icon and chooses Exit, the menu's last line, with the
+// keyboard; false when no menu opened.
+bool ChooseExitAtIcon(HWND icon, DWORD processId)
+{
+    ClickWindow(icon, MOUSEEVENTF_RIGHTDOWN);
+    if (!WaitForPopupMenu(processId))
+        return false;
+    Press(0, VK_UP);
+    Press(0, VK_RETURN);
+    return true;
+}
+
 TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsComesBackWithANewTaskbarAndItsMenuEndsIt)
 {
     ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "an icon is left from before";
@@ -111,11 +126,102 @@ TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsComesBackWithANewTaskbarAndItsMen
     icons = WaitForTrayIcons(1);
     ASSERT_EQ(icons.size(), 1u) << "a second announcement left two icons";
 
-    ClickWindow(icons[0], MOUSEEVENTF_RIGHTDOWN);
-    HWND menu = WaitForPopupMenu(vorn_.process.dwProcessId);
-    ASSERT_NE(menu, nullptr) << "a right click on the icon opened no menu";
-    Press(0, VK_UP);
-    Press(0, VK_RETURN);
+    ASSERT_TRUE(ChooseExitAtIcon(icons[0], vorn_.process.dwProcessId)) << "a right click on the icon opened no menu";
+    ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}});
+    EXPECT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
+}
+
+// A notification area that cannot take icons yet, as Explorer's at sign-in:
+// a hidden window of the taskbar's class that refuses every icon. The newest
+// topmost window, it is the taskbar the shell finds; a thread of its own
+// answers the shell. Once it is ended, Wine's own tray answers again.
+struct BusyTray {
+    HANDLE refused = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<HWND> window{nullptr};
+    std::atomic<HWND> asker{nullptr};  // the window whose icon was refused first
+    std::thread thread;
+
+    static LRESULT CALLBACK Refuse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        BusyTray *tray = (BusyTray *)GetWindowLongPtrW(window, GWLP_USERDATA);
+        if (message == WM_COPYDATA && tray) {
+            HWND none = nullptr;
+            tray->asker.compare_exchange_strong(none, (HWND)wParam);
+            SetEvent(tray->refused);
+            return FALSE;
+        }
+        if (message == WM_DESTROY)
+            PostQuitMessage(0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    BusyTray()
+    {
+        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        thread = std::thread([this, ready] {
+            WNDCLASSW windowClass = {};
+            windowClass.lpfnWndProc = Refuse;
+            windowClass.lpszClassName = L"Shell_TrayWnd";
+            RegisterClassW(&windowClass);
+            HWND created = CreateWindowExW(WS_EX_TOPMOST, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                           nullptr, nullptr, nullptr);
+            SetWindowLongPtrW(created, GWLP_USERDATA, (LONG_PTR)this);
+            window = created;
+            SetEvent(ready);
+            MSG message;
+            while (created && GetMessageW(&message, nullptr, 0, 0) > 0)
+                DispatchMessageW(&message);
+            UnregisterClassW(L"Shell_TrayWnd", nullptr);
+        });
+        WaitForSingleObject(ready, WAIT_MS);
+        CloseHandle(ready);
+    }
+
+    void End()
+    {
+        if (window)
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        if (thread.joinable())
+            thread.join();
+    }
+
+    ~BusyTray()
+    {
+        End();
+        CloseHandle(refused);
+    }
+};
+
+TEST_F(VornEndToEnd, AnIconRefusedAtStartComesWithItsMenuOnceTheNotificationAreaTakesItUnlessTheStartFailed)
+{
+    ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "an icon is left from before";
+    {
+        // No settings file: the icon, refused, is removed before the error box.
+        BusyTray busy;
+        ASSERT_TRUE(StartVorn(directory_, &vorn_));
+        HWND box = WaitForBox(vorn_.process.dwProcessId, L"Vorn");
+        ASSERT_NE(box, nullptr) << "no start-up error box";
+        ASSERT_EQ(WaitForSingleObject(busy.refused, 0), WAIT_OBJECT_0) << "Vorn never asked for its icon";
+        busy.End();
+        // Longer than the interval of Vorn's retries.
+        EXPECT_EQ(WaitForTrayIcons(1, 3000).size(), 0u) << "a retry put a dead icon beside the error box";
+        CloseBox(box);
+        EXPECT_EQ(WaitForExit(&vorn_), 0u);
+        EndVorn(&vorn_);
+    }
+
+    BusyTray busy;
+    ASSERT_NE(busy.window.load(), nullptr);
+    ASSERT_EQ(FindWindowW(L"Shell_TrayWnd", nullptr), busy.window.load()) << "the shell would ask Wine's tray";
+    Start("CA\tE\tALERT\r\n");
+    ASSERT_EQ(WaitForSingleObject(busy.refused, WAIT_MS), WAIT_OBJECT_0) << "Vorn never asked for its icon";
+    EXPECT_EQ(busy.asker.load(), vorn_.window);
+    EXPECT_TRUE(TrayIcons().empty());
+
+    busy.End();
+    std::vector<HWND> icons = WaitForTrayIcons(1);
+    ASSERT_EQ(icons.size(), 1u) << "the icon did not come once the notification area could take it";
+    ASSERT_TRUE(ChooseExitAtIcon(icons[0], vorn_.process.dwProcessId)) << "a right click on the icon opened no menu";
     ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}});
     EXPECT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
 }
