@@ -102,7 +102,7 @@ for arch in x64 x86; do
     check_exe "$scratch/$arch/vorn-check.exe" "Windows CUI" "$prefix"
 done
 size=$(stat -c %s "$scratch/x64/Vorn.exe")
-[ "$size" -le 32768 ] || fail "the x64 Vorn.exe has $size bytes, more than 32 KiB"
+[ "$size" -le 24576 ] || fail "the x64 Vorn.exe has $size bytes, more than 24 KiB"
 echo "line ends, the example's encoding, subsystems, imports, manifests and versions as they should be; x64 Vorn.exe: $size bytes"
 
 echo "== the x64 zip, started from its own folder"

@@ -17,7 +17,8 @@ void SetReportLanguage(ReportLanguage language);
 // A ReportText in the report's language, with its arguments, and a line
 // break; an int, since an enum before the arguments would be promoted.
 // Written to a console in UTF-16, leaving its code page as it was; to a
-// file or a pipe in UTF-8.
+// file or a pipe on Windows in the console's code page, or the OEM one
+// without a console, and elsewhere in UTF-8.
 void PrintText(FILE *out, int text, ...);
 
 void PrintReportHeader(FILE *out);
