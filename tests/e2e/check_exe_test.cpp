@@ -165,10 +165,7 @@ TEST(VornCheckExe, KeepsTheConsoleCodePageAndRedirectsInIt)
     std::wstring redirected;
     for (const std::wstring &line : shown)
         redirected += line + L"\r\n";
-    std::string expected(redirected.size() * 2, '\0');
-    expected.resize(WideCharToMultiByte(932, 0, redirected.data(), (int)redirected.size(), &expected[0],
-                                        (int)expected.size(), nullptr, nullptr));
-    EXPECT_EQ(output, expected);
+    EXPECT_EQ(output, Encode(redirected, 932));
     CloseHandle(screen);
     FreeConsole();
     RemoveTree(directory);
