@@ -8,20 +8,37 @@ NOTIFYICONDATAW g_trayIcon;
 static HMENU g_trayMenu;
 static HMENU g_trayPopup;
 static UINT g_taskbarCreated;
+// From the first add until the icon is removed; only then is it asked for again.
+static int g_iconWanted;
 
-// A refused add is tried again every 2 seconds, 150 times: at least five
-// minutes, longer than a slow sign-in keeps the notification area busy.
+// A refused add is tried again every 2 seconds, 150 times (five minutes,
+// longer than most sign-ins keep the notification area busy), then once a
+// minute until the shell takes it. No timer runs while the icon stands.
 static const UINT_PTR RETRY_TIMER = 1;
-static const UINT RETRY_MS = 2000;
-static const int RETRIES = 150;
-static int g_retriesLeft;
+static const UINT FAST_RETRY_MS = 2000;
+static const int FAST_RETRIES = 150;
+static const UINT SLOW_RETRY_MS = 60000;
+static int g_fastRetriesLeft;
 
 typedef BOOL(WINAPI *MessageFilterFunction)(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT status);
 
+static void StartRetry()
+{
+    g_fastRetriesLeft = FAST_RETRIES;
+    SetTimer(g_trayIcon.hWnd, RETRY_TIMER, FAST_RETRY_MS, nullptr);
+}
+
 static void StopRetry()
 {
-    g_retriesLeft = 0;
     KillTimer(g_trayIcon.hWnd, RETRY_TIMER);
+}
+
+// Whether the icon stands after asking. An add reported as timed out may
+// still have gone through: then the shell refuses the add again but takes a
+// change to the icon.
+static int AskForIcon()
+{
+    return Shell_NotifyIconW(NIM_ADD, &g_trayIcon) || Shell_NotifyIconW(NIM_MODIFY, &g_trayIcon);
 }
 
 void AddTrayIcon(HWND window, HINSTANCE instance)
@@ -34,13 +51,10 @@ void AddTrayIcon(HWND window, HINSTANCE instance)
     g_trayIcon.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_APPICON));
     lstrcpynW(g_trayIcon.szTip, L"Vorn 0.02 (2012/11/04) by Wenlodi",
               sizeof g_trayIcon.szTip / sizeof g_trayIcon.szTip[0]);
-    if (!Shell_NotifyIconW(NIM_ADD, &g_trayIcon)) {
-        g_retriesLeft = RETRIES;
-        SetTimer(window, RETRY_TIMER, RETRY_MS, nullptr);
-    }
-    // A restarted Explorer has lost every icon and says so with this message.
-    g_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
 
+    // A restarted Explorer has lost every icon and says so with this
+    // message, which may come while the first add still waits on the shell.
+    g_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     // Run as administrator, Vorn would hear neither message from Explorer,
     // which runs with fewer rights. The filter exists from Windows 7 on.
     MessageFilterFunction allow = (MessageFilterFunction)(void *)GetProcAddress(
@@ -50,6 +64,10 @@ void AddTrayIcon(HWND window, HINSTANCE instance)
         allow(window, WM_TRAYNOTIFY, MSGFLT_ALLOW, nullptr);
     }
 
+    g_iconWanted = 1;
+    if (!Shell_NotifyIconW(NIM_ADD, &g_trayIcon))
+        StartRetry();
+
     // A null module takes the menu from the executable's own resources.
     g_trayMenu = LoadMenuW(nullptr, MAKEINTRESOURCEW(IDR_TRAYMENU));
     g_trayPopup = GetSubMenu(g_trayMenu, 0);
@@ -57,27 +75,31 @@ void AddTrayIcon(HWND window, HINSTANCE instance)
 
 void RetryTrayIcon(WPARAM timer)
 {
-    if (timer != RETRY_TIMER || g_retriesLeft == 0)
+    if (timer != RETRY_TIMER)
         return;
-    // An add reported as timed out may still have gone through: then the
-    // shell refuses it again but takes a change to the icon.
-    if (Shell_NotifyIconW(NIM_ADD, &g_trayIcon) || Shell_NotifyIconW(NIM_MODIFY, &g_trayIcon) ||
-        --g_retriesLeft == 0)
+    if (!g_iconWanted || AskForIcon())
         StopRetry();
+    else if (g_fastRetriesLeft > 0 && --g_fastRetriesLeft == 0)
+        SetTimer(g_trayIcon.hWnd, RETRY_TIMER, SLOW_RETRY_MS, nullptr);
 }
 
 int RestoreTrayIcon(UINT message)
 {
     if (g_taskbarCreated == 0 || message != g_taskbarCreated)
         return 0;
-    // While the icon still stands the shell refuses a second one with its id.
-    if (Shell_NotifyIconW(NIM_ADD, &g_trayIcon))
-        StopRetry();
+    // A new taskbar may be as busy as one at sign-in.
+    if (g_iconWanted) {
+        if (AskForIcon())
+            StopRetry();
+        else
+            StartRetry();
+    }
     return 1;
 }
 
 void RemoveTrayIcon()
 {
+    g_iconWanted = 0;
     StopRetry();
     Shell_NotifyIconW(NIM_DELETE, &g_trayIcon);
 }
@@ -91,4 +113,7 @@ void ShowTrayMenu(HWND window)
     GetCursorPos(&cursor);
     TrackPopupMenu(g_trayPopup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0,
                    window, nullptr);
+    // With the window still in the foreground, the next menu would open and
+    // close at once; a message of its own after the menu ends that state.
+    PostMessageW(window, WM_NULL, 0, 0);
 }

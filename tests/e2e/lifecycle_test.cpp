@@ -135,11 +135,41 @@ TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsComesBackWithANewTaskbarAndItsMen
 // a hidden window of the taskbar's class that refuses every icon. The newest
 // topmost window, it is the taskbar the shell finds; a thread of its own
 // answers the shell. Once it is ended, Wine's own tray answers again.
+// Holding, it is instead a shell whose time-out ran out after the first add
+// went through: it keeps that icon but answers FALSE, refuses a second add
+// of it and takes a change to it.
 struct BusyTray {
+    const bool holding;
     HANDLE refused = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE modified = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE askedAgain = CreateEventW(nullptr, TRUE, FALSE, nullptr);  // an add or change after a change
     std::atomic<HWND> window{nullptr};
     std::atomic<HWND> asker{nullptr};  // the window whose icon was refused first
+    std::atomic<int> adds{0}, modifies{0}, deletes{0};
+    bool held = false;
     std::thread thread;
+
+    // Wine's request names the operation in the copied data's number.
+    LRESULT Answer(DWORD operation)
+    {
+        if (operation != NIM_DELETE && modifies > 0)
+            SetEvent(askedAgain);
+        switch (operation) {
+        case NIM_ADD:
+            ++adds;
+            held = holding;  // the first goes through unanswered, later ones are duplicates
+            return FALSE;
+        case NIM_MODIFY:
+            ++modifies;
+            SetEvent(modified);
+            return held;
+        case NIM_DELETE:
+            ++deletes;
+            held = false;
+            return holding;
+        }
+        return FALSE;
+    }
 
     static LRESULT CALLBACK Refuse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
@@ -148,14 +178,14 @@ struct BusyTray {
             HWND none = nullptr;
             tray->asker.compare_exchange_strong(none, (HWND)wParam);
             SetEvent(tray->refused);
-            return FALSE;
+            return tray->Answer((DWORD)((COPYDATASTRUCT *)lParam)->dwData);
         }
         if (message == WM_DESTROY)
             PostQuitMessage(0);
         return DefWindowProcW(window, message, wParam, lParam);
     }
 
-    BusyTray()
+    explicit BusyTray(bool holds = false) : holding(holds)
     {
         HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
         thread = std::thread([this, ready] {
@@ -189,6 +219,8 @@ struct BusyTray {
     {
         End();
         CloseHandle(refused);
+        CloseHandle(modified);
+        CloseHandle(askedAgain);
     }
 };
 
@@ -203,8 +235,10 @@ TEST_F(VornEndToEnd, AnIconRefusedAtStartComesWithItsMenuOnceTheNotificationArea
         ASSERT_NE(box, nullptr) << "no start-up error box";
         ASSERT_EQ(WaitForSingleObject(busy.refused, 0), WAIT_OBJECT_0) << "Vorn never asked for its icon";
         busy.End();
-        // Longer than the interval of Vorn's retries.
-        EXPECT_EQ(WaitForTrayIcons(1, 3000).size(), 0u) << "a retry put a dead icon beside the error box";
+        // A new taskbar announced while the box is open, as Explorer does
+        // when it starts; then longer than the interval of Vorn's retries.
+        AnnounceTaskbar();
+        EXPECT_EQ(WaitForTrayIcons(1, 3000).size(), 0u) << "a dead icon came back beside the error box";
         CloseBox(box);
         EXPECT_EQ(WaitForExit(&vorn_), 0u);
         EndVorn(&vorn_);
@@ -221,9 +255,41 @@ TEST_F(VornEndToEnd, AnIconRefusedAtStartComesWithItsMenuOnceTheNotificationArea
     busy.End();
     std::vector<HWND> icons = WaitForTrayIcons(1);
     ASSERT_EQ(icons.size(), 1u) << "the icon did not come once the notification area could take it";
+
+    // A new taskbar, as busy as one at sign-in, refuses the icon it announced itself for.
+    NOTIFYICONDATAW shown = {};
+    shown.cbSize = sizeof shown;
+    shown.hWnd = vorn_.window;
+    Shell_NotifyIconW(NIM_DELETE, &shown);  // as the shell does when Explorer ends
+    ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
+    {
+        BusyTray restarted;
+        AnnounceTaskbar();
+        ASSERT_EQ(WaitForSingleObject(restarted.refused, 0), WAIT_OBJECT_0) << "Vorn never asked the new taskbar";
+    }
+    icons = WaitForTrayIcons(1);
+    ASSERT_EQ(icons.size(), 1u) << "the icon did not come once the new taskbar could take it";
     ASSERT_TRUE(ChooseExitAtIcon(icons[0], vorn_.process.dwProcessId)) << "a right click on the icon opened no menu";
     ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}});
     EXPECT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
+}
+
+// The shell's answer to the first add ran out, yet the icon went through:
+// the next try finds it by changing it, and asks nothing more.
+TEST_F(VornEndToEnd, AnIconThatWentThroughUnansweredIsFoundByTheRetryAndNeverAddedTwice)
+{
+    BusyTray holding(true);
+    ASSERT_EQ(FindWindowW(L"Shell_TrayWnd", nullptr), holding.window.load()) << "the shell would ask Wine's tray";
+    Start("CA\tE\tALERT\r\n");
+    ASSERT_EQ(WaitForSingleObject(holding.modified, WAIT_MS), WAIT_OBJECT_0) << "the retry never changed the icon";
+    // Longer than two intervals of Vorn's retries.
+    EXPECT_EQ(WaitForSingleObject(holding.askedAgain, 4500), (DWORD)WAIT_TIMEOUT) << "the retry went on";
+    EXPECT_EQ(holding.adds.load(), 2) << "the retry went on adding an icon that stands";
+    EXPECT_EQ(holding.modifies.load(), 1);
+    EXPECT_EQ(holding.deletes.load(), 0);
+    PostMessageW(vorn_.window, WM_CLOSE, 0, 0);
+    ExpectCleanEnd(WaitForExit(&vorn_), {{CTRL_ALT, 'E'}});
+    EXPECT_EQ(holding.deletes.load(), 1) << "the icon was not removed";
 }
 
 TEST_F(VornEndToEnd, OnlyARightButtonReleaseOnTheIconOpensTheMenu)

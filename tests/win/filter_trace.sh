@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Runs an end-to-end test under Wine's trace of windows and messages and
-# checks that Vorn lets Explorer's two messages, "TaskbarCreated" and the
+# Runs an end-to-end test under Wine's trace of windows, messages and menus
+# and checks that Vorn lets Explorer's two messages, "TaskbarCreated" and the
 # icon's WM_TRAYNOTIFY (0x2774), through its main window's message filter
-# (action 1, MSGFLT_ALLOW), as an elevated Vorn needs. Wine keeps no
-# integrity levels and its filter is a stub, which says what it was given.
+# (action 1, MSGFLT_ALLOW), as an elevated Vorn needs (Wine keeps no
+# integrity levels and its filter is a stub, which says what it was given),
+# and that every popup menu is followed by a WM_NULL posted to the main
+# window once the menu has ended, without which Windows shows the next menu
+# only for a moment.
 set -euo pipefail
 trace=$(mktemp)
 trap 'rm -f "$trace"' EXIT
 # The test's own verdict is the e2e suite's business; here only the trace counts.
-WINEDEBUG=+pid,+win,+msg wine "$1" --gtest_filter='VornEndToEnd.OnlyTheExactExitCommandEndsIt' >/dev/null 2>"$trace" || true
+WINEDEBUG=+pid,+win,+msg,+menu wine "$1" --gtest_filter='VornEndToEnd.OnlyARightButtonReleaseOnTheIconOpensTheMenu' >/dev/null 2>"$trace" || true
 
 # A trace line reads "pid:tid:class:channel:function text". On the thread
 # that creates the window of class and title "Vorn", the next window made
@@ -22,6 +25,13 @@ awk -F: '
         window[thread] = number(word[3]); creating[thread] = 0
     }
     $4 == "msg" && word[1] == "RegisterWindowMessageW" && word[2] == "L\"TaskbarCreated\"" { taskbar[thread] = number(word[3]) }
+    # Asking window[thread] of a thread that made none would make it one.
+    $4 == "menu" && word[1] == "exit_tracking" && (thread in window) && number(substr(word[2], 6)) == window[thread] {
+        ++menus[thread]; ended[thread] = 1
+    }
+    $4 == "msg" && word[1] == "NtUserPostMessage" && ended[thread] && number(word[3]) == window[thread] && word[5] == "0" {
+        ++nulls[thread]; ended[thread] = 0
+    }
     $3 == "fixme" && word[1] == "ChangeWindowMessageFilterEx" {
         allowed[thread, number(word[2]), number(word[3]), word[4]] = 1
     }
@@ -30,8 +40,9 @@ awk -F: '
             ++windows
             if (!((thread, window[thread], taskbar[thread], 1) in allowed)) { print thread ": TaskbarCreated (" taskbar[thread] ") not let through to window " window[thread]; failed = 1 }
             if (!((thread, window[thread], "2774", 1) in allowed)) { print thread ": WM_TRAYNOTIFY not let through to window " window[thread]; failed = 1 }
+            if (!menus[thread] || nulls[thread] != menus[thread]) { print thread ": " nulls[thread] + 0 " WM_NULL posted after " menus[thread] + 0 " menus"; failed = 1 }
         }
         if (!windows) { print "no window of Vorn in the trace"; system("tail -n 20 " FILENAME); exit 1 }
         if (failed) exit 1
-        print windows " start(s) of Vorn let both messages through to the main window"
+        print windows " start(s) of Vorn let both messages through to the main window and posted WM_NULL after each menu"
     }' "$trace"
