@@ -12,17 +12,18 @@ extern NOTIFYICONDATAW g_trayIcon;
 
 // Adds the icon and loads the popup menu. A notification area that cannot
 // take the icon yet, as at sign-in, is asked again on a timer of the window
-// for some minutes; nothing else is examined or reported.
+// until it does; nothing else is examined or reported.
 void AddTrayIcon(HWND window, HINSTANCE instance);
 
 // For WM_TIMER: asks again while the icon is still missing.
 void RetryTrayIcon(WPARAM timer);
 
 // Adds the icon again with the same record when a new taskbar announces
-// itself; returns 0 when message was not that announcement.
+// itself, unless the icon was removed, and keeps asking a busy one; returns
+// 0 when message was not that announcement.
 int RestoreTrayIcon(UINT message);
 
-// Removes the icon and ends any retry, so no later timer puts it back.
+// Removes the icon for good: no later timer or new taskbar puts it back.
 void RemoveTrayIcon();
 
 // Shows the popup menu at the cursor; a choice arrives as WM_COMMAND.
