@@ -32,7 +32,7 @@ unsigned ProbeAnsiCodePage(unsigned oemCodePage);
 
 // A character that a combination types on one keyboard layout.
 struct TypedCharacter {
-    char layout[64];    // the layout's name, as the user's Windows shows it
+    char layout[128];   // the language the layout is for, as the user's Windows names it, in UTF-8
     char character[8];  // in UTF-8
 };
 
@@ -41,5 +41,17 @@ struct TypedCharacter {
 // the user has installed on which the combination does, at most capacity;
 // returns how many.
 int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed, int capacity);
+
+// What one layout's answers come to, shared by the probes: the key's
+// ToUnicodeEx result and text with Ctrl+Alt (and any Shift) held, then
+// without Ctrl+Alt. Adds the layout's language name and the character to
+// typed[count] where the key types a character that only Ctrl+Alt gives: not
+// a control character, not what it types without them; a dead key counts. A
+// name too long for the field is cut at a character's end; a language
+// already named with the same character is not added again. Returns the new
+// count, never more than capacity.
+int AddTypedCharacter(TypedCharacter *typed, int count, int capacity, const char16_t *layout,
+                      const char16_t *withCtrlAlt, int withCtrlAltResult, const char16_t *without,
+                      int withoutResult);
 
 #endif

@@ -37,6 +37,48 @@ void SetReportLanguage(ReportLanguage language)
 // (more, findstr, type, PowerShell), which take the console's output code
 // page, or the OEM one where there is no console.
 #ifdef _WIN32
+int ReportIsOnConsole(FILE *out)
+{
+    DWORD mode = 0;
+    return GetConsoleMode((HANDLE)_get_osfhandle(_fileno(out)), &mode) != 0;
+}
+
+static UINT RedirectedCodePage()
+{
+    UINT codePage = GetConsoleOutputCP();
+    return codePage != 0 ? codePage : GetOEMCP();
+}
+
+// UTF-8 and a few other pages take no flags and cannot tell a missing
+// character; those are the Unicode pages and ISO-2022, which miss none of ours.
+static int EncodesAll(UINT codePage, const char *text)
+{
+    static wchar_t wide[MESSAGE_SIZE];
+    int count = MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, MESSAGE_SIZE);
+    BOOL missing = FALSE;
+    if (count <= 0 ||
+        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, count, nullptr, 0, nullptr, &missing) != 0)
+        return !missing;
+    return WideCharToMultiByte(codePage, 0, wide, count, nullptr, 0, nullptr, nullptr) != 0;
+}
+
+int ReportCanShow(FILE *out, ReportLanguage language)
+{
+    if (ReportIsOnConsole(out))
+        return 1;
+    UINT codePage = RedirectedCodePage();
+    for (int text = 0; text < TEXT_COUNT; ++text) {
+        if (!EncodesAll(codePage, ReportTextIn(language, (ReportText)text)))
+            return 0;
+    }
+    for (int keyCode = 0; keyCode < 0x80; ++keyCode) {
+        const char *name = SentenceKeyName(language, keyCode);
+        if (name && !EncodesAll(codePage, name))
+            return 0;
+    }
+    return 1;
+}
+
 static void WriteText(FILE *out, const char *text, int length)
 {
     static wchar_t wide[MESSAGE_SIZE];
@@ -45,14 +87,12 @@ static void WriteText(FILE *out, const char *text, int length)
     if (count <= 0)
         return;
     HANDLE handle = (HANDLE)_get_osfhandle(_fileno(out));
-    DWORD mode = 0, written = 0;
-    if (GetConsoleMode(handle, &mode)) {
+    DWORD written = 0;
+    if (ReportIsOnConsole(out)) {
         WriteConsoleW(handle, wide, (DWORD)count, &written, nullptr);
         return;
     }
-    UINT codePage = GetConsoleOutputCP();
-    if (codePage == 0)
-        codePage = GetOEMCP();
+    UINT codePage = RedirectedCodePage();
     // A character the page cannot show becomes its default character, not a
     // look-alike; UTF-8 and a few other pages take no flags.
     int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, count, encoded, sizeof encoded, nullptr,
@@ -113,31 +153,66 @@ static const char *const LOW_KEYS[0x30] = {
 static const char *const NUMPAD_KEYS[16] = {"0", "1", "2", "3", "4", "5", "6", "7",
                                             "8", "9", "*", "+", "Separator", "-", ".", "/"};
 
-// The real name of the key a code stands for, as a keyboard labels it; in a
-// sentence, as the report's language says it ("テンキーの 5").
-static void KeyDisplayName(int32_t keyCode, char *name, size_t capacity, int inSentence)
+// The label of the key a code stands for, as a keyboard shows it, or null
+// where no key has one.
+static const char *KeyLabel(int32_t keyCode, char *label, size_t capacity)
 {
     if (keyCode > 0 && keyCode < 0x30 && LOW_KEYS[keyCode])
-        snprintf(name, capacity, "%s", LOW_KEYS[keyCode]);
-    else if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
-        snprintf(name, capacity, "%c", (char)keyCode);
+        return LOW_KEYS[keyCode];
+    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
+        snprintf(label, capacity, "%c", (char)keyCode);
     else if (keyCode >= 0x5B && keyCode <= 0x5D)
-        snprintf(name, capacity, "%s", keyCode == 0x5B ? "Left Win" : keyCode == 0x5C ? "Right Win" : "Menu");
+        return keyCode == 0x5B ? "Left Win" : keyCode == 0x5C ? "Right Win" : "Menu";
     else if (keyCode == 0x5F)
-        snprintf(name, capacity, "Sleep");
-    else if (keyCode >= 0x60 && keyCode <= 0x6F)
-        snprintf(name, capacity, inSentence ? ReportTextIn(g_reportLanguage, TEXT_NUMPAD_KEY) : "Num %s",
-                 NUMPAD_KEYS[keyCode - 0x60]);
+        return "Sleep";
     else if (keyCode >= 0x70 && keyCode <= 0x7F)
-        snprintf(name, capacity, "F%d", keyCode - 0x70 + 1);
+        snprintf(label, capacity, "F%d", keyCode - 0x70 + 1);
+    else
+        return nullptr;
+    return label;
+}
+
+// The key a code stands for in the binding column, in ASCII so the column
+// stays aligned: its label, "Num 5", or the bare code.
+static void KeyColumnName(int32_t keyCode, char *name, size_t capacity)
+{
+    char label[NAME_SIZE];
+    const char *labelled = KeyLabel(keyCode, label, sizeof label);
+    if (keyCode >= 0x60 && keyCode <= 0x6F)
+        snprintf(name, capacity, "Num %s", NUMPAD_KEYS[keyCode - 0x60]);
+    else if (labelled)
+        snprintf(name, capacity, "%s", labelled);
     else
         snprintf(name, capacity, "VK 0x%02X", (unsigned)keyCode & 0xffu);
+}
+
+// The key in a sentence, as the report's language names it ("the Num 5 key",
+// "左方向キー"); a code no key has is named as a code.
+static void KeySentenceName(int32_t keyCode, char *name, size_t capacity)
+{
+    char label[NAME_SIZE];
+    const char *labelled = KeyLabel(keyCode, label, sizeof label);
+    const char *named = SentenceKeyName(g_reportLanguage, keyCode);
+    if (named)
+        snprintf(name, capacity, "%s", named);
+    else if (keyCode >= 0x60 && keyCode <= 0x6F)
+        snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_NUMPAD_KEY), NUMPAD_KEYS[keyCode - 0x60]);
+    else if (labelled)
+        snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_KEY_NAMED), labelled);
+    else
+        snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_VIRTUAL_KEY_CODE), (unsigned)keyCode & 0xffu);
+    // Japanese sets half-width text apart from the particle that follows
+    // ("0x3B を"), not a Japanese word ("左方向キーを").
+    size_t length = strlen(name);
+    if (g_reportLanguage == REPORT_JAPANESE && length > 0 && (unsigned char)name[length - 1] < 0x80 &&
+        length + 1 < capacity)
+        snprintf(name + length, capacity - length, " ");
 }
 
 static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t capacity)
 {
     char key[NAME_SIZE];
-    KeyDisplayName(parsed->keyCode, key, sizeof key, 0);
+    KeyColumnName(parsed->keyCode, key, sizeof key);
     snprintf(name, capacity, "%s%s%s%s%s", parsed->modifiers & MOD_CONTROL ? "Ctrl+" : "",
              parsed->modifiers & MOD_ALT ? "Alt+" : "", parsed->modifiers & MOD_SHIFT ? "Shift+" : "",
              parsed->modifiers & MOD_WIN ? "Win+" : "", key);
@@ -331,7 +406,7 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
 {
     char combination[NAME_SIZE], key[NAME_SIZE];
     CombinationName(&verdict->parsed, combination, sizeof combination);
-    KeyDisplayName(verdict->parsed.keyCode, key, sizeof key, 1);
+    KeySentenceName(verdict->parsed.keyCode, key, sizeof key);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)
         WarnOfKeyCharacter(out, verdict, key);

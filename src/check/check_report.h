@@ -21,6 +21,15 @@ void SetReportLanguage(ReportLanguage language);
 // without a console, and elsewhere in UTF-8.
 void PrintText(FILE *out, int text, ...);
 
+#ifdef _WIN32
+// Whether out is a console window, which takes every character.
+int ReportIsOnConsole(FILE *out);
+
+// Whether out can show every text of the language: a console, or a file or
+// a pipe whose code page encodes them all.
+int ReportCanShow(FILE *out, ReportLanguage language);
+#endif
+
 void PrintReportHeader(FILE *out);
 
 void PrintVerdict(FILE *out, const LineVerdict *verdict);

@@ -8,17 +8,19 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_HEADER */ " line  slot  id     binding",
     /* TEXT_BLANK */ "blank line",
     /* TEXT_TOO_LONG */ "rejected: the line has %d bytes; a line of more than %d is never read",
-    /* TEXT_NO_TAB */ "rejected: no tab, so the whole line was read as modifiers",
+    /* TEXT_NO_TAB */ "rejected: no tab, so the whole line was read as modifiers; separate the fields with tabs",
     /* TEXT_EMPTY_KEY */ "rejected: the key field is empty",
-    /* TEXT_KEY_TRAILING_SPACE */ "rejected: the key \"%s\" ends with a space",
+    /* TEXT_KEY_TRAILING_SPACE */ "rejected: the key \"%s\" ends with a space; remove the trailing space",
     /* TEXT_UNKNOWN_KEY */ "rejected: unknown key \"%s\": use one character, or %s (names are case-sensitive)",
     /* TEXT_EMPTY_ACTION */ "rejected: the action field is empty: use %s",
-    /* TEXT_ACTION_TRAILING_SPACE */ "rejected: the action \"%s\" ends with a space",
+    /* TEXT_ACTION_TRAILING_SPACE */ "rejected: the action \"%s\" ends with a space; remove the trailing space",
     /* TEXT_UNKNOWN_ACTION */ "rejected: unknown action \"%s\": use %s (names are case-sensitive)",
-    /* TEXT_PAST_LAST_SLOT */ "ignored: only the first %d lines are read",
+    /* TEXT_PAST_LAST_SLOT */ "rejected: only the first %d lines are read; this line is ignored",
     /* TEXT_LIST_SEPARATOR */ ", ",
     /* TEXT_LIST_LAST_SEPARATOR */ " or ",
-    /* TEXT_NUMPAD_KEY */ "Num %s",
+    /* TEXT_NUMPAD_KEY */ "Num %s key",
+    /* TEXT_KEY_NAMED */ "%s key",
+    /* TEXT_VIRTUAL_KEY_CODE */ "virtual-key code 0x%02X",
     /* TEXT_WARNING */ "warning: ",
     /* TEXT_DUPLICATE */ "%s is already bound by line %d, which wins; this line's hotkey never works",
     /* TEXT_HELD_ELSEWHERE */ "another program holds %s; this line's hotkey never works",
@@ -28,14 +30,15 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_LONG_MODIFIERS */ "the modifier field is longer than 9 bytes",
     /* TEXT_OTHER_MODIFIER_BYTES */ "modifier bytes other than A, C, S and W are ignored",
     /* TEXT_NO_MODIFIER */ "no modifier: Vorn takes the key alone from every program",
-    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s key, not the %c key",
-    /* TEXT_CHARACTER_KEY */ "the character '%c' names the %s key",
-    /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the %s key",
+    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s, not the %c key",
+    /* TEXT_CHARACTER_KEY */ "the character '%c' names the %s",
+    /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the %s",
     /* TEXT_PUNCTUATION */
-    "if you meant the '%c' key: Vorn names keys by virtual-key code, so punctuation keys cannot be bound",
-    /* TEXT_HIGH_BYTE_KEY */ "a key byte above 0x7F names no usable key",
+    "the '%c' key cannot be bound: Vorn takes the key field's character as a virtual-key code, so punctuation"
+    " keys cannot be named",
+    /* TEXT_HIGH_BYTE_KEY */ "a character above 0x7F in the key field cannot be used as a key",
     /* TEXT_NO_SUCH_KEY */ "no key sends the virtual-key code 0x%02X; this line's hotkey never works: choose another key",
-    /* TEXT_RARE_KEY */ "common keyboards have no %s key; this line's hotkey works only on a keyboard that has it",
+    /* TEXT_RARE_KEY */ "common keyboards have no %s; this line's hotkey works only on a keyboard that has it",
     /* TEXT_RESERVED */
     "Windows reserves %s for itself, so closing other programs does not free it; this line's hotkey never"
     " works: choose another combination",
@@ -45,7 +48,7 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_TARGET_MISSING */
     "the shell finds no file, folder, program or registered address for this target; the hotkey will open nothing",
     /* TEXT_TYPES_CHARACTER */
-    "on the %s keyboard layout %s types '%s': each '%s' typed runs this line's action instead",
+    "on a keyboard layout for %s, %s types '%s': each '%s' typed runs this line's action instead",
     /* TEXT_BEYOND_ASCII */
     "the target or parameters go beyond ASCII: Vorn reads code page %u, and ANSI (code page %u), which"
     " editors save, agrees with it only for ASCII; keep targets and parameters to ASCII",
@@ -53,7 +56,8 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "the file is saved as UTF-8 with a byte order mark; Vorn reads code page %u, so the mark joins line 1's"
     " modifiers and text beyond ASCII arrives garbled: %s",
     /* TEXT_SAVED_UTF16 */
-    "the file is saved as UTF-16 (Unicode); Vorn reads code page %u byte by byte and binds nothing as written: %s",
+    "the file is saved as UTF-16 (Unicode); Vorn reads code page %u, so no line is read right and nothing is"
+    " bound as written: %s",
     /* TEXT_SAVED_UTF8 */
     "the file is saved as UTF-8; Vorn reads code page %u, so its text beyond ASCII arrives garbled and"
     " targets holding such text open nothing: %s",
@@ -71,26 +75,31 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_CANNOT_OPEN */ "vorn-check: cannot open %s",
     /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: not a code page: %s",
     /* TEXT_NOT_A_LANGUAGE */ "vorn-check: not a language: %s (ja or en)",
-    /* TEXT_USAGE */ "usage: %s",
+    /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: argument %d is longer than %d bytes",
+    /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: too many arguments; at most %d are read",
+    /* TEXT_USAGE */ "usage: %s [FILE]",
     /* TEXT_HELP */
-    "\nExplains what Vorn makes of each line of a settings file (default: setting.vorn\n"
-    "in the working directory): the slot of every line (0 to 49, in line order) and\n"
-    "its hotkey identifier (10000 + slot), the binding it makes or why it is\n"
-    "rejected, and what may surprise: a combination bound twice or reserved by\n"
-    "Windows, a key character that names another key or no key at all, text after\n"
-    "the last LF, lines past the 50th, a file saved as UTF-8 or UTF-16; on Windows\n"
-    "also a combination another program holds, a target that cannot be found, and\n"
-    "a Ctrl+Alt combination that types a character on an installed keyboard layout.\n"
+    "\nExplains what Vorn makes of each line of a settings file (by default\n"
+    "setting.vorn in the working directory): the slot of every line (0 to 49, in\n"
+    "line order) and its hotkey identifier (10000 + slot), the binding it makes or\n"
+    "why it is rejected, and what may surprise: a combination bound twice or\n"
+    "reserved by Windows, a key character that names another key or no key at all,\n"
+    "text after the last LF, lines past the 50th, a file saved as UTF-8 or UTF-16;\n"
+    "on Windows also a combination another program holds, a target that cannot be\n"
+    "found, and a Ctrl+Alt combination that types a character on an installed\n"
+    "keyboard layout.\n"
     "\n"
     "It speaks Japanese where the user's language is Japanese (on Windows the\n"
-    "display language, elsewhere LC_ALL, LC_MESSAGES or LANG) and English otherwise;\n"
-    "--lang ja or --lang en chooses.",
+    "display language, elsewhere LC_ALL, LC_MESSAGES or LANG) and English\n"
+    "otherwise; on Windows a report redirected to a file or a pipe whose code page\n"
+    "cannot show Japanese is in English too. --lang ja or --lang en chooses.",
     /* TEXT_HELP_CODE_PAGE */
     "\nVorn reads the file in Windows' OEM code page; here it cannot be asked, so\n"
     "932 (Japanese) is assumed unless --code-page gives another.",
     /* TEXT_HELP_EXIT */
     "\nExit status: 0 when every line that is not blank is bound and nothing is\n"
-    "warned of, 1 when anything was reported, 2 when the file cannot be opened.",
+    "warned of, 1 when anything was reported, 2 when the file cannot be opened or\n"
+    "the command line is not understood.",
     /* TEXT_PRESS_ENTER */ "\nPress Enter to close",
 };
 
@@ -98,24 +107,26 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_HEADER */ "   行  番号  ID     割り当て",
     /* TEXT_BLANK */ "空行",
     /* TEXT_TOO_LONG */ "エラー: 行が長すぎます (%d バイト)。%d バイトを超える行は読み込まれません。",
-    /* TEXT_NO_TAB */ "エラー: タブがないため、行全体が修飾キーの欄として読み込まれました。",
+    /* TEXT_NO_TAB */ "エラー: タブがないため、行全体が修飾キーの欄として読み込まれました。欄はタブで区切ってください。",
     /* TEXT_EMPTY_KEY */ "エラー: キーが指定されていません。",
-    /* TEXT_KEY_TRAILING_SPACE */ "エラー: キー \"%s\" の末尾に空白があります。",
+    /* TEXT_KEY_TRAILING_SPACE */ "エラー: キー \"%s\" の末尾に空白があります。末尾の空白を削除してください。",
     /* TEXT_UNKNOWN_KEY */
     "エラー: キー \"%s\" は認識できません。キーには 1 文字、または %s のいずれかを指定してください。"
     "大文字と小文字は区別されます。",
     /* TEXT_EMPTY_ACTION */ "エラー: 動作が指定されていません。%s のいずれかを指定してください。",
-    /* TEXT_ACTION_TRAILING_SPACE */ "エラー: 動作 \"%s\" の末尾に空白があります。",
+    /* TEXT_ACTION_TRAILING_SPACE */ "エラー: 動作 \"%s\" の末尾に空白があります。末尾の空白を削除してください。",
     /* TEXT_UNKNOWN_ACTION */
     "エラー: 動作 \"%s\" は認識できません。%s のいずれかを指定してください。大文字と小文字は区別されます。",
     /* TEXT_PAST_LAST_SLOT */ "エラー: 読み込まれるのは最初の %d 行だけです。この行は無視されます。",
     /* TEXT_LIST_SEPARATOR */ "、",
     /* TEXT_LIST_LAST_SEPARATOR */ "、",
-    /* TEXT_NUMPAD_KEY */ "テンキーの %s",
+    /* TEXT_NUMPAD_KEY */ "テンキーの %s キー",
+    /* TEXT_KEY_NAMED */ "%s キー",
+    /* TEXT_VIRTUAL_KEY_CODE */ "仮想キー コード 0x%02X",
     /* TEXT_WARNING */ "警告: ",
     /* TEXT_DUPLICATE */
-    "%s は %d 行目で既に割り当てられており、そちらが優先されます。この行のホットキーは機能しません。",
-    /* TEXT_HELD_ELSEWHERE */ "%s はほかのプログラムが使用しています。この行のホットキーは機能しません。",
+    "%s は %d 行目で既に割り当てられており、そちらが優先されます。この行のホット キーは機能しません。",
+    /* TEXT_HELD_ELSEWHERE */ "%s はほかのプログラムが使用しています。この行のホット キーは機能しません。",
     /* TEXT_HELD_VORN_RUNNING */
     "%s は使用中です。Vorn が実行中のため、Vorn 自身が使用している可能性があります。"
     "ほかのプログラムが使用しているかどうかを調べるには、Vorn を終了してからもう一度確認してください。",
@@ -124,28 +135,28 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_NO_MODIFIER */
     "修飾キーが指定されていません。このキーはどのプログラムで押しても Vorn が受け取るため、"
     "ほかのプログラムでは使えなくなります。",
-    /* TEXT_SMALL_LETTER_KEY */ "小文字の '%c' は、%s キーを表します (%c キーではありません)。",
-    /* TEXT_CHARACTER_KEY */ "文字 '%c' は、%s キーを表します。",
-    /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%s キーを表します。",
+    /* TEXT_SMALL_LETTER_KEY */ "小文字の \"%c\" は、%sを表します (%c キーではありません)。",
+    /* TEXT_CHARACTER_KEY */ "文字 \"%c\" は、%sを表します。",
+    /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%sを表します。",
     /* TEXT_PUNCTUATION */
-    "'%c' キーのつもりであれば、そのキーは割り当てられません。Vorn はキーの欄の文字を仮想キー コードとして"
-    "扱うため、記号のキーは指定できません。",
-    /* TEXT_HIGH_BYTE_KEY */ "キーの欄にある 0x7F を超える文字 (半角カタカナなど) は、使用できるキーを表しません。",
+    "\"%c\" キーは割り当てられません。Vorn はキーの欄の文字を仮想キー コードとして扱うため、"
+    "記号のキーは指定できません。",
+    /* TEXT_HIGH_BYTE_KEY */ "キーの欄にある 0x7F を超える文字 (半角カタカナなど) は、キーとして使用できません。",
     /* TEXT_NO_SUCH_KEY */
-    "仮想キー コード 0x%02X に該当するキーはありません。この行のホットキーは機能しません。別のキーを選んでください。",
+    "仮想キー コード 0x%02X に該当するキーはありません。この行のホット キーは機能しません。別のキーを選んでください。",
     /* TEXT_RARE_KEY */
-    "%s キーは一般的なキーボードにはありません。この行のホットキーは、そのキーがあるキーボードでのみ機能します。",
+    "%sは一般的なキーボードにはありません。この行のホット キーは、そのキーがあるキーボードでのみ機能します。",
     /* TEXT_RESERVED */
     "%s は Windows が予約している組み合わせのため、ほかのプログラムを終了しても使用できません。"
-    "この行のホットキーは機能しません。別の組み合わせを選んでください。",
+    "この行のホット キーは機能しません。別の組み合わせを選んでください。",
     /* TEXT_DEBUGGER_KEY */
-    "F12 キーはデバッガー用に予約されています。Windows ではホットキーに使用しないことが推奨されており、"
+    "F12 キーはデバッガー用に予約されています。Windows ではホット キーに使用しないことが推奨されており、"
     "デバッガーが常駐していると機能しません。別のキーを選んでください。",
     /* TEXT_TARGET_MISSING */
     "対象のファイル、フォルダー、またはプログラムが見つからず、アドレスとしても開けません。"
-    "この行のホットキーを押しても何も開きません。",
+    "この行のホット キーを押しても何も開きません。",
     /* TEXT_TYPES_CHARACTER */
-    "%s のキーボード レイアウトでは %s で '%s' が入力されるため、このレイアウトで '%s' を入力しようとすると、"
+    "%s 用のキーボード レイアウトでは、%s で \"%s\" が入力されます。このレイアウトで \"%s\" を入力すると、"
     "文字は入力されずにこの行の動作が実行されます。",
     /* TEXT_BEYOND_ASCII */
     "対象またはパラメーターに ASCII 以外の文字が含まれています。Vorn が読み込むコード ページ %u と、"
@@ -155,8 +166,8 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "ファイルは UTF-8 (BOM 付き) で保存されています。Vorn はコード ページ %u で読み込むため、"
     "BOM が 1 行目の修飾キーの欄に含まれ、ASCII 以外の文字は文字化けします。%s",
     /* TEXT_SAVED_UTF16 */
-    "ファイルは UTF-16 (Unicode) で保存されています。Vorn はコード ページ %u で 1 バイトずつ読み込むため、"
-    "どの行も書かれたとおりには割り当てられません。%s",
+    "ファイルは UTF-16 (Unicode) で保存されています。Vorn はコード ページ %u で読み込むため、"
+    "どの行も正しく読み込まれず、書かれたとおりには割り当てられません。%s",
     /* TEXT_SAVED_UTF8 */
     "ファイルは UTF-8 で保存されています。Vorn はコード ページ %u で読み込むため、ASCII 以外の文字は文字化けし、"
     "そのような文字を含む対象は開けません。%s",
@@ -177,11 +188,13 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_CANNOT_OPEN */ "vorn-check: %s を開けません。",
     /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページの指定が正しくありません: %s",
     /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語の指定が正しくありません: %s (ja または en を指定してください)",
-    /* TEXT_USAGE */ "使用法: %s",
+    /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: %d 番目の引数が長すぎます。%d バイト以内で指定してください。",
+    /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: 引数が多すぎます。指定できる引数は %d 個までです。",
+    /* TEXT_USAGE */ "使用法: %s [ファイル名]",
     /* TEXT_HELP */
     "\n設定ファイル (既定では作業フォルダーの setting.vorn) の各行を Vorn が\n"
     "どのように読み込むかを説明します。行ごとに、番号 (行の順に 0 ～ 49) と\n"
-    "ホットキー ID (10000 + 番号)、割り当ての内容またはエラーの理由を表示し、\n"
+    "ホット キー ID (10000 + 番号)、割り当ての内容またはエラーの理由を表示し、\n"
     "注意が必要な点を警告します。たとえば、重複している組み合わせ、Windows が\n"
     "予約している組み合わせ、別のキーを表す文字、どのキーも表さない文字、最後の\n"
     "LF の後にある文字、51 行目以降の行、UTF-8 や UTF-16 で保存されたファイルです。\n"
@@ -190,20 +203,67 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "組み合わせも警告します。\n"
     "\n"
     "ユーザーの言語が日本語の場合は日本語で、それ以外の場合は英語で表示します\n"
-    "(Windows では表示言語、Windows 以外では LC_ALL、LC_MESSAGES、LANG で\n"
-    "判断します)。--lang ja または --lang en で指定することもできます。",
+    "(Windows では Windows の表示言語、Windows 以外では LC_ALL、LC_MESSAGES、\n"
+    "LANG で判断します)。ただし Windows では、ファイルやパイプにリダイレクトした\n"
+    "結果のコード ページで日本語を表示できない場合も、英語で表示します。\n"
+    "--lang ja または --lang en で指定することもできます。",
     /* TEXT_HELP_CODE_PAGE */
     "\nVorn はファイルを Windows の OEM コード ページで読み込みます。この環境では\n"
     "それを調べられないため、--code-page を指定しない限り 932 (日本語) を使います。",
     /* TEXT_HELP_EXIT */
     "\n終了コード: 空行以外のすべての行が割り当てられ、警告がない場合は 0、\n"
-    "エラーまたは警告を表示した場合は 1、ファイルを開けない場合は 2 です。",
+    "エラーまたは警告を表示した場合は 1、ファイルを開けない場合やコマンド ラインが\n"
+    "正しくない場合は 2 です。",
     /* TEXT_PRESS_ENTER */ "\n閉じるには Enter キーを押してください。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)
 
 static const char *const *const TABLES[REPORT_LANGUAGES] = {ENGLISH, JAPANESE};
+
+// The keys whose sentence name is more than their label and " key", as
+// Windows names them in each language.
+static const struct {
+    int keyCode;
+    const char *names[REPORT_LANGUAGES];
+} SENTENCE_KEYS[] = {
+    {0x01, {"left mouse button", "マウスの左ボタン"}},
+    {0x02, {"right mouse button", "マウスの右ボタン"}},
+    {0x04, {"middle mouse button", "マウスの中央ボタン"}},
+    {0x05, {"X1 mouse button", "X1 マウス ボタン"}},
+    {0x06, {"X2 mouse button", "X2 マウス ボタン"}},
+    {0x15, {nullptr, "かなキー"}},
+    {0x16, {nullptr, "IME オン キー"}},
+    {0x17, {nullptr, "IME Junja モード キー"}},
+    {0x18, {nullptr, "IME Final モード キー"}},
+    {0x19, {nullptr, "漢字キー"}},
+    {0x1A, {nullptr, "IME オフ キー"}},
+    {0x1C, {nullptr, "変換キー"}},
+    {0x1D, {nullptr, "無変換キー"}},
+    {0x1E, {nullptr, "IME Accept キー"}},
+    {0x1F, {nullptr, "IME モード変更キー"}},
+    {0x20, {nullptr, "スペース キー"}},
+    {0x25, {"Left Arrow key", "左方向キー"}},
+    {0x26, {"Up Arrow key", "上方向キー"}},
+    {0x27, {"Right Arrow key", "右方向キー"}},
+    {0x28, {"Down Arrow key", "下方向キー"}},
+    {0x5B, {"left Windows logo key", "左 Windows ロゴ キー"}},
+    {0x5C, {"right Windows logo key", "右 Windows ロゴ キー"}},
+    {0x5D, {"Application key", "アプリケーション キー"}},
+    {0x5F, {nullptr, "スリープ キー"}},
+    {0x6C, {nullptr, "テンキーの区切り記号キー"}},
+};
+
+const char *SentenceKeyName(ReportLanguage language, int keyCode)
+{
+    if (language < 0 || language >= REPORT_LANGUAGES)
+        return nullptr;
+    for (const auto &key : SENTENCE_KEYS) {
+        if (key.keyCode == keyCode)
+            return key.names[language];
+    }
+    return nullptr;
+}
 
 const char *ReportTextIn(ReportLanguage language, ReportText text)
 {

@@ -20,6 +20,8 @@ enum ReportText {
     TEXT_LIST_SEPARATOR,
     TEXT_LIST_LAST_SEPARATOR,
     TEXT_NUMPAD_KEY,
+    TEXT_KEY_NAMED,
+    TEXT_VIRTUAL_KEY_CODE,
     TEXT_WARNING,
     TEXT_DUPLICATE,
     TEXT_HELD_ELSEWHERE,
@@ -54,6 +56,8 @@ enum ReportText {
     TEXT_CANNOT_OPEN,
     TEXT_NOT_A_CODE_PAGE,
     TEXT_NOT_A_LANGUAGE,
+    TEXT_ARGUMENT_TOO_LONG,
+    TEXT_TOO_MANY_ARGUMENTS,
     TEXT_USAGE,
     TEXT_HELP,
     TEXT_HELP_CODE_PAGE,
@@ -64,6 +68,11 @@ enum ReportText {
 
 // The text in a language; never null.
 const char *ReportTextIn(ReportLanguage language, ReportText text);
+
+// How a sentence in the language names the key of a virtual-key code
+// where a key's label alone would not say it ("left mouse button",
+// "左方向キー"); null for the rest, which the report names by label or code.
+const char *SentenceKeyName(ReportLanguage language, int keyCode);
 
 // Japanese for a locale or language name that begins with "ja", English
 // for any other, null included.

@@ -120,19 +120,20 @@ unsigned ProbeAnsiCodePage(unsigned)
     return GetACP();
 }
 
-// The character the key types with the keyboard state on the layout, or 0.
-// A dead key counts: it takes the key press and types its accent.
-static wchar_t TypedWith(const BYTE *state, int keyCode, HKL layout)
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' text is UTF-16");
+
+// ToUnicodeEx's answer for the key with the keyboard state on the layout.
+static int TypedWith(const BYTE *state, int keyCode, HKL layout, wchar_t *typed, int capacity)
 {
     UINT scanCode = MapVirtualKeyExW((UINT)keyCode, MAPVK_VK_TO_VSC, layout);
-    wchar_t typed[8];
     // Flag 4 leaves the keyboard's dead-key state alone where Windows knows
     // it; elsewhere the same key again takes the dead key's state back out.
-    int length = ToUnicodeEx((UINT)keyCode, scanCode, state, typed, 8, 4, layout);
-    if (length < 0)
-        ToUnicodeEx((UINT)keyCode, scanCode, state, typed + 1, 7, 4, layout);
-    // Control characters are what Ctrl alone makes of a key, not AltGr.
-    return length != 0 && typed[0] >= 0x20 && typed[0] != 0x7f ? typed[0] : 0;
+    int result = ToUnicodeEx((UINT)keyCode, scanCode, state, typed, capacity, 4, layout);
+    if (result < 0) {
+        wchar_t again[8];
+        ToUnicodeEx((UINT)keyCode, scanCode, state, again, 8, 4, layout);
+    }
+    return result > capacity ? capacity : result;
 }
 
 int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed, int capacity)
@@ -145,22 +146,20 @@ int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed,
     if (modifiers & MOD_SHIFT)
         state[VK_SHIFT] = state[VK_LSHIFT] = plain[VK_SHIFT] = plain[VK_LSHIFT] = 0x80;
     int count = 0;
-    for (int i = 0; i < layoutCount && count < capacity; ++i) {
-        wchar_t character = TypedWith(state, keyCode, layouts[i]);
-        // What the key types without Ctrl+Alt is no AltGr character.
-        if (character == 0 || character == TypedWith(plain, keyCode, layouts[i]))
+    for (int i = 0; i < layoutCount; ++i) {
+        wchar_t withCtrlAlt[8], without[8];
+        int typedResult = TypedWith(state, keyCode, layouts[i], withCtrlAlt, 8);
+        int plainResult = TypedWith(plain, keyCode, layouts[i], without, 8);
+        if (typedResult == 0)
             continue;
+        // A layout is named by the language it is for, in the display language.
         wchar_t name[LOCALE_NAME_MAX_LENGTH * 2];
         if (!GetLocaleInfoW(MAKELCID(LOWORD((ULONG_PTR)layouts[i]), SORT_DEFAULT), LOCALE_SLOCALIZEDDISPLAYNAME,
                             name, LOCALE_NAME_MAX_LENGTH * 2))
             _snwprintf(name, LOCALE_NAME_MAX_LENGTH * 2, L"%08lX", (unsigned long)(ULONG_PTR)layouts[i]);
         name[LOCALE_NAME_MAX_LENGTH * 2 - 1] = L'\0';
-        TypedCharacter *found = &typed[count++];
-        int bytes = WideCharToMultiByte(CP_UTF8, 0, name, -1, found->layout, sizeof found->layout, nullptr, nullptr);
-        found->layout[bytes > 0 ? bytes - 1 : 0] = '\0';
-        bytes = WideCharToMultiByte(CP_UTF8, 0, &character, 1, found->character, sizeof found->character - 1,
-                                    nullptr, nullptr);
-        found->character[bytes > 0 ? bytes : 0] = '\0';
+        count = AddTypedCharacter(typed, count, capacity, (const char16_t *)name, (const char16_t *)withCtrlAlt,
+                                  typedResult, (const char16_t *)without, plainResult);
     }
     return count;
 }

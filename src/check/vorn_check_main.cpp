@@ -8,10 +8,11 @@
 #include "check/check_report.h"
 #include "platform/platform.h"
 
+// The options; the file's name follows in the report's language.
 #ifdef _WIN32
-static const char SYNOPSIS[] = "vorn-check [--lang ja|en] [FILE]";
+static const char SYNOPSIS[] = "vorn-check [--lang ja|en]";
 #else
-static const char SYNOPSIS[] = "vorn-check [--lang ja|en] [--code-page N] [FILE]";
+static const char SYNOPSIS[] = "vorn-check [--lang ja|en] [--code-page N]";
 #endif
 
 static void PrintUsage(FILE *out)
@@ -99,13 +100,14 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 }
 
 #ifdef _WIN32
-// Double-clicked in Explorer, vorn-check has a console of its own, which
-// closes with it: the report stays until Enter. From a command prompt or a
-// script the console is shared, and it never waits.
+// Double-clicked in Explorer, vorn-check writes to a console of its own,
+// which closes with it: the report stays until Enter. From a command prompt
+// or a script the console is shared, and a program that reads the report
+// leaves it no console to write to; then it never waits.
 static int KeepConsoleOpen(int status)
 {
     DWORD processes[2];
-    if (GetConsoleProcessList(processes, 2) == 1) {
+    if (ReportIsOnConsole(stdout) && GetConsoleProcessList(processes, 2) == 1) {
         PrintText(stdout, TEXT_PRESS_ENTER);
         getchar();
     }
@@ -114,19 +116,28 @@ static int KeepConsoleOpen(int status)
 
 int wmain(int argc, wchar_t **argv)
 {
+    // A Japanese display language gets Japanese where the report can show it:
+    // a file read in a code page without Japanese would hold only '?'.
+    SetReportLanguage(PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE &&
+                              ReportCanShow(stdout, REPORT_JAPANESE)
+                          ? REPORT_JAPANESE
+                          : REPORT_ENGLISH);
     // Options are ASCII; the file's name is kept in UTF-16 for opening and
-    // in UTF-8 for the report.
+    // in UTF-8 for the report. An argument that does not fit is refused, not cut.
     enum { MAX_ARGUMENTS = 16, ARGUMENT_SIZE = 1024 };
     static char arguments[MAX_ARGUMENTS][ARGUMENT_SIZE];
     char *narrow[MAX_ARGUMENTS];
-    if (argc > MAX_ARGUMENTS)
-        argc = MAX_ARGUMENTS;
+    if (argc > MAX_ARGUMENTS) {
+        PrintText(stderr, TEXT_TOO_MANY_ARGUMENTS, MAX_ARGUMENTS - 1);
+        return 2;
+    }
     for (int i = 0; i < argc; ++i) {
-        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arguments[i], ARGUMENT_SIZE, nullptr, nullptr);
+        if (WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arguments[i], ARGUMENT_SIZE, nullptr, nullptr) == 0) {
+            PrintText(stderr, TEXT_ARGUMENT_TOO_LONG, i, ARGUMENT_SIZE - 1);
+            return 2;
+        }
         narrow[i] = arguments[i];
     }
-    SetReportLanguage(PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? REPORT_JAPANESE
-                                                                                  : REPORT_ENGLISH);
     CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM};
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)

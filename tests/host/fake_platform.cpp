@@ -90,11 +90,9 @@ int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed,
 {
     int count = 0;
     for (const auto &entry : g_fake.typed) {
-        if (entry.modifiers != modifiers || entry.keyCode != keyCode || count == capacity)
-            continue;
-        snprintf(typed[count].layout, sizeof typed[count].layout, "%s", entry.layout);
-        snprintf(typed[count].character, sizeof typed[count].character, "%s", entry.character);
-        ++count;
+        if (entry.modifiers == modifiers && entry.keyCode == keyCode)
+            count = AddTypedCharacter(typed, count, capacity, entry.layout, entry.withCtrlAlt,
+                                      entry.withCtrlAltResult, entry.without, entry.withoutResult);
     }
     return count;
 }

@@ -52,13 +52,18 @@ struct FakePlatform {
     bool vornRunning = false;
     std::set<std::string> missingTargets;  // targets the shell would not find
     unsigned ansiCodePage = 0;             // 0: the same as the OEM code page asked about
+    // What ToUnicodeEx answers for a combination on one of the user's
+    // layouts, with Ctrl+Alt and without.
     struct Typed {
         unsigned modifiers;
         int keyCode;
-        const char *layout;
-        const char *character;
+        const char16_t *layout;
+        int withCtrlAltResult;
+        const char16_t *withCtrlAlt;
+        int withoutResult = 1;
+        const char16_t *without = u"x";
     };
-    std::vector<Typed> typed;  // characters combinations type on the user's layouts
+    std::vector<Typed> typed;
 
     // What the code under test did.
     std::vector<std::wstring> openedNames;

@@ -185,7 +185,7 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
     } cases[] = {
         {"CA\t;\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER, "no key sends the virtual-key code 0x3B"},
         {"CA\t@\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER,
-         "if you meant the '@' key: Vorn names keys by virtual-key code, so punctuation keys cannot be bound"},
+         "the '@' key cannot be bound: Vorn takes the key field's character as a virtual-key code"},
         {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
         {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
         {"W\tL\tALERT\n", WARNING_RESERVED, "Windows reserves Win+L for itself"},
@@ -206,6 +206,28 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
     SetReportLanguage(REPORT_ENGLISH);
     EXPECT_TRUE(Contains(japanese, "警告: Win+L は Windows が予約している組み合わせのため")) << japanese;
     EXPECT_TRUE(Contains(japanese, "some.vorn: 1 行 (割り当て 1、")) << japanese;
+
+    // Keys whose labels are English, a code no key sends and a byte above
+    // 0x7F: the Japanese sentences name them as Japanese Windows does, and
+    // only the binding column keeps the ASCII labels.
+    SetReportLanguage(REPORT_JAPANESE);
+    japanese = Check("CA\t%\tALERT\nCA\t[\tALERT\nCA\t]\tALERT\nCA\t_\tALERT\nCA\t;\tALERT\nCA\tl\tALERT\n"
+                     "CA\t\xb1\tALERT\n").report;
+    SetReportLanguage(REPORT_ENGLISH);
+    for (const char *part : {"文字 \"%\" は、左方向キーを表します。", "文字 \"[\" は、左 Windows ロゴ キーを表します。",
+                             "アプリケーション キーを表します。", "スリープ キーを表します。",
+                             "文字 \";\" は、仮想キー コード 0x3B を表します。",
+                             "小文字の \"l\" は、テンキーの区切り記号キーを表します (L キーではありません)。",
+                             "テンキーの区切り記号キーは一般的なキーボードにはありません。",
+                             "キーとして使用できません。", "Ctrl+Alt+Left Win "})
+        EXPECT_TRUE(Contains(japanese, part)) << part << "\n" << japanese;
+    std::string sentences;
+    for (size_t start = 0, end; (end = japanese.find('\n', start)) != std::string::npos; start = end + 1) {
+        if (japanese.compare(start, 20, std::string(20, ' ')) == 0)
+            sentences += japanese.substr(start, end - start + 1);
+    }
+    for (const char *english : {"Left", "Menu", "Sleep", "VK 0x", "Separator", "Num"})
+        EXPECT_FALSE(Contains(sentences, english)) << english << "\n" << sentences;
 }
 
 TEST_F(VornCheck, AsksWhetherAnotherProgramOrARunningVornHoldsACombination)
@@ -226,29 +248,45 @@ TEST_F(VornCheck, AsksWhetherAnotherProgramOrARunningVornHoldsACombination)
 }
 
 // AltGr arrives as Ctrl+Alt: only exactly Ctrl+Alt, or Ctrl+Alt+Shift, is
-// asked about, and each layout on which it types a character is named.
+// asked about, and each layout's language on which it types a character that
+// only Ctrl+Alt gives is named, with the character whole.
 TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
 {
     const unsigned CTRL_ALT = MOD_CONTROL | MOD_ALT;
-    // Every combination below types something, so asking about one shows.
-    g_fake.typed = {{CTRL_ALT, 'E', "German (Germany)", "\u20ac"},
-                    {CTRL_ALT, 'E', "Polish (Poland)", "\u0119"},
-                    {CTRL_ALT | MOD_SHIFT, 'E', "Polish (Poland)", "\u0118"},
-                    {MOD_CONTROL, 'E', "German (Germany)", "e"},
-                    {MOD_ALT | MOD_SHIFT, 'E', "German (Germany)", "E"},
-                    {CTRL_ALT | MOD_WIN, 'E', "German (Germany)", "e"}};
+    const std::u16string longName(60, u'\u30a2');  // 60 katakana, more than the field takes
+    // ToUnicodeEx's answers; every combination below types something, so asking about one shows.
+    g_fake.typed = {{CTRL_ALT, 'E', u"German (Germany)", 1, u"\u20ac"},
+                    {CTRL_ALT, 'E', u"German (Germany)", 1, u"\u20ac"},  // a second German layout
+                    {CTRL_ALT, 'E', u"Polish (Poland)", 1, u"\u0119"},
+                    {CTRL_ALT | MOD_SHIFT, 'E', u"Polish (Poland)", 1, u"\u0118"},
+                    {MOD_CONTROL, 'E', u"German (Germany)", 1, u"e"},
+                    {MOD_ALT | MOD_SHIFT, 'E', u"German (Germany)", 1, u"E"},
+                    {CTRL_ALT | MOD_WIN, 'E', u"German (Germany)", 1, u"e"},
+                    {CTRL_ALT, 'F', u"German (Germany)", 1, u"\x06"},              // Ctrl's control character
+                    {CTRL_ALT, 'G', u"English (United States)", 1, u"g", 1, u"g"},  // what G types anyway
+                    {CTRL_ALT, 'H', u"Czech (Czechia)", -1, u"\u02c7", 1, u"h"},   // a dead key
+                    {CTRL_ALT, 'K', u"Emoji (World)", 2, u"\U0001F600"},
+                    {CTRL_ALT, 'L', longName.c_str(), 1, u"@"}};
+    std::string cut;  // the 42 katakana that fit whole
+    for (int i = 0; i < 42; ++i)
+        cut += "\u30a2";
     const struct {
         const char *line;
         int layouts;
-        const char *said;
+        std::string said;
     } cases[] = {
         {"CA\tE\tQUIT\n", 2,
-         "on the German (Germany) keyboard layout Ctrl+Alt+E types '\u20ac': each '\u20ac' typed runs this line's"
-         " action instead"},
-        {"CAS\tE\tQUIT\n", 1, "on the Polish (Poland) keyboard layout Ctrl+Alt+Shift+E types '\u0118'"},
+         "on a keyboard layout for German (Germany), Ctrl+Alt+E types '\u20ac': each '\u20ac' typed runs this"
+         " line's action instead"},
+        {"CAS\tE\tQUIT\n", 1, "on a keyboard layout for Polish (Poland), Ctrl+Alt+Shift+E types '\u0118'"},
         {"C\tE\tQUIT\n", 0, "keyboard layout"},
         {"AS\tE\tQUIT\n", 0, "keyboard layout"},
         {"CAW\tE\tQUIT\n", 0, "keyboard layout"},
+        {"CA\tF\tQUIT\n", 0, "keyboard layout"},
+        {"CA\tG\tQUIT\n", 0, "keyboard layout"},
+        {"CA\tH\tQUIT\n", 1, "for Czech (Czechia), Ctrl+Alt+H types '\u02c7'"},
+        {"CA\tK\tQUIT\n", 1, "types '\U0001F600': each '\U0001F600' typed"},
+        {"CA\tL\tQUIT\n", 1, "for " + cut + ", Ctrl+Alt+L types '@'"},  // cut where a character ends
     };
     for (const auto &c : cases) {
         Checked checked = Check(c.line);
@@ -260,7 +298,7 @@ TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
     SetReportLanguage(REPORT_JAPANESE);
     std::string japanese = Check("CA\tE\tQUIT\n").report;
     SetReportLanguage(REPORT_ENGLISH);
-    EXPECT_TRUE(Contains(japanese, "Polish (Poland) のキーボード レイアウトでは Ctrl+Alt+E で '\u0119' が入力されるため"))
+    EXPECT_TRUE(Contains(japanese, "Polish (Poland) 用のキーボード レイアウトでは、Ctrl+Alt+E で \"\u0119\" が入力されます。"))
         << japanese;
 }
 
@@ -321,7 +359,7 @@ TEST_F(VornCheck, ExitStatusIsZeroOnlyForACleanFile)
     EXPECT_EQ(tooMany.verdicts[49].slot, 49);
     EXPECT_EQ(tooMany.verdicts[50].slot, -1);
     EXPECT_EQ(tooMany.verdicts[50].problem, PROBLEM_PAST_LAST_SLOT);
-    EXPECT_TRUE(Contains(tooMany.report, "   51     -      -  ignored: only the first 50 lines are read"));
+    EXPECT_TRUE(Contains(tooMany.report, "   51     -      -  rejected: only the first 50 lines are read; this line is ignored"));
     EXPECT_EQ(CheckExitStatus(&tooMany.summary), 1);
 
     ResetFakePlatform();
