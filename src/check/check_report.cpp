@@ -13,6 +13,7 @@
 
 enum {
     NAME_SIZE = 64,
+    LABEL_SIZE = 8,  // "F16"
     // A line's bytes, each shown as at most four (an escape, or a character in UTF-8).
     DECODED_SIZE = SETTING_LINE_SIZE * 4 + 1,
     MESSAGE_SIZE = 8192
@@ -154,7 +155,7 @@ static const char *const NUMPAD_KEYS[16] = {"0", "1", "2", "3", "4", "5", "6", "
                                             "8", "9", "*", "+", "Separator", "-", ".", "/"};
 
 // The label of the key a code stands for, as a keyboard shows it, or null
-// where no key has one.
+// where no key has one; label, of LABEL_SIZE, takes what is not in a table.
 static const char *KeyLabel(int32_t keyCode, char *label, size_t capacity)
 {
     if (keyCode > 0 && keyCode < 0x30 && LOW_KEYS[keyCode])
@@ -176,7 +177,7 @@ static const char *KeyLabel(int32_t keyCode, char *label, size_t capacity)
 // stays aligned: its label, "Num 5", or the bare code.
 static void KeyColumnName(int32_t keyCode, char *name, size_t capacity)
 {
-    char label[NAME_SIZE];
+    char label[LABEL_SIZE];
     const char *labelled = KeyLabel(keyCode, label, sizeof label);
     if (keyCode >= 0x60 && keyCode <= 0x6F)
         snprintf(name, capacity, "Num %s", NUMPAD_KEYS[keyCode - 0x60]);
@@ -190,7 +191,7 @@ static void KeyColumnName(int32_t keyCode, char *name, size_t capacity)
 // "左方向キー"); a code no key has is named as a code.
 static void KeySentenceName(int32_t keyCode, char *name, size_t capacity)
 {
-    char label[NAME_SIZE];
+    char label[LABEL_SIZE];
     const char *labelled = KeyLabel(keyCode, label, sizeof label);
     const char *named = SentenceKeyName(g_reportLanguage, keyCode);
     if (named)
@@ -211,7 +212,8 @@ static void KeySentenceName(int32_t keyCode, char *name, size_t capacity)
 
 static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t capacity)
 {
-    char key[NAME_SIZE];
+    // The longest key, "Num Separator", leaves room for every modifier.
+    char key[NAME_SIZE / 2];
     KeyColumnName(parsed->keyCode, key, sizeof key);
     snprintf(name, capacity, "%s%s%s%s%s", parsed->modifiers & MOD_CONTROL ? "Ctrl+" : "",
              parsed->modifiers & MOD_ALT ? "Alt+" : "", parsed->modifiers & MOD_SHIFT ? "Shift+" : "",

@@ -34,8 +34,8 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_CHARACTER_KEY */ "the character '%c' names the %s",
     /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the %s",
     /* TEXT_PUNCTUATION */
-    "the '%c' key cannot be bound: Vorn takes the key field's character as a virtual-key code, so punctuation"
-    " keys cannot be named",
+    "the '%c' key itself cannot be bound: Vorn reads the key field's character as a virtual-key code, so no"
+    " character names a punctuation key",
     /* TEXT_HIGH_BYTE_KEY */ "a character above 0x7F in the key field cannot be used as a key",
     /* TEXT_NO_SUCH_KEY */ "no key sends the virtual-key code 0x%02X; this line's hotkey never works: choose another key",
     /* TEXT_RARE_KEY */ "common keyboards have no %s; this line's hotkey works only on a keyboard that has it",
@@ -139,7 +139,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_CHARACTER_KEY */ "文字 \"%c\" は、%sを表します。",
     /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%sを表します。",
     /* TEXT_PUNCTUATION */
-    "\"%c\" キーは割り当てられません。Vorn はキーの欄の文字を仮想キー コードとして扱うため、"
+    "\"%c\" キー自体は割り当てられません。Vorn はキーの欄の文字を仮想キー コードとして扱うため、"
     "記号のキーは指定できません。",
     /* TEXT_HIGH_BYTE_KEY */ "キーの欄にある 0x7F を超える文字 (半角カタカナなど) は、キーとして使用できません。",
     /* TEXT_NO_SUCH_KEY */
@@ -186,8 +186,8 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_CODE_PAGE_ASSUMED */ "既定値、--code-page N で変更できます",
     /* TEXT_CODE_PAGE_GIVEN */ "--code-page で指定",
     /* TEXT_CANNOT_OPEN */ "vorn-check: %s を開けません。",
-    /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページの指定が正しくありません: %s",
-    /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語の指定が正しくありません: %s (ja または en を指定してください)",
+    /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページ \"%s\" は正しくありません。932 などの番号で指定してください。",
+    /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語 \"%s\" は指定できません。ja または en を指定してください。",
     /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: %d 番目の引数が長すぎます。%d バイト以内で指定してください。",
     /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: 引数が多すぎます。指定できる引数は %d 個までです。",
     /* TEXT_USAGE */ "使用法: %s [ファイル名]",
@@ -204,9 +204,9 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "\n"
     "ユーザーの言語が日本語の場合は日本語で、それ以外の場合は英語で表示します\n"
     "(Windows では Windows の表示言語、Windows 以外では LC_ALL、LC_MESSAGES、\n"
-    "LANG で判断します)。ただし Windows では、ファイルやパイプにリダイレクトした\n"
-    "結果のコード ページで日本語を表示できない場合も、英語で表示します。\n"
-    "--lang ja または --lang en で指定することもできます。",
+    "LANG で判断します)。ただし Windows では、結果をファイルやパイプに\n"
+    "リダイレクトした場合、書き込みに使うコード ページで日本語を表示できなければ\n"
+    "英語で表示します。--lang ja または --lang en で指定することもできます。",
     /* TEXT_HELP_CODE_PAGE */
     "\nVorn はファイルを Windows の OEM コード ページで読み込みます。この環境では\n"
     "それを調べられないため、--code-page を指定しない限り 932 (日本語) を使います。",
@@ -258,9 +258,9 @@ const char *SentenceKeyName(ReportLanguage language, int keyCode)
 {
     if (language < 0 || language >= REPORT_LANGUAGES)
         return nullptr;
-    for (const auto &key : SENTENCE_KEYS) {
-        if (key.keyCode == keyCode)
-            return key.names[language];
+    for (size_t i = 0; i < sizeof SENTENCE_KEYS / sizeof SENTENCE_KEYS[0]; ++i) {
+        if (SENTENCE_KEYS[i].keyCode == keyCode)
+            return SENTENCE_KEYS[i].names[language];
     }
     return nullptr;
 }

@@ -185,7 +185,7 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
     } cases[] = {
         {"CA\t;\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER, "no key sends the virtual-key code 0x3B"},
         {"CA\t@\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER,
-         "the '@' key cannot be bound: Vorn takes the key field's character as a virtual-key code"},
+         "the '@' key itself cannot be bound: Vorn reads the key field's character as a virtual-key code"},
         {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
         {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
         {"W\tL\tALERT\n", WARNING_RESERVED, "Windows reserves Win+L for itself"},
