@@ -202,22 +202,49 @@ static void KeySentenceName(int32_t keyCode, char *name, size_t capacity)
         snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_KEY_NAMED), labelled);
     else
         snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_VIRTUAL_KEY_CODE), (unsigned)keyCode & 0xffu);
-    // Japanese sets half-width text apart from the particle that follows
-    // ("0x3B を"), not a Japanese word ("左方向キーを").
+}
+
+// Japanese sets half-width text apart from the particle that follows
+// ("0x3B を", "Ctrl+E は"), not a Japanese word ("左方向キーを"); the
+// Japanese texts leave that space to the name before the particle.
+static void SetApartInJapanese(char *name, size_t capacity)
+{
     size_t length = strlen(name);
     if (g_reportLanguage == REPORT_JAPANESE && length > 0 && (unsigned char)name[length - 1] < 0x80 &&
         length + 1 < capacity)
         snprintf(name + length, capacity - length, " ");
 }
 
+static void JoinCombination(unsigned modifiers, const char *key, char *name, size_t capacity)
+{
+    snprintf(name, capacity, "%s%s%s%s%s", modifiers & MOD_CONTROL ? "Ctrl+" : "", modifiers & MOD_ALT ? "Alt+" : "",
+             modifiers & MOD_SHIFT ? "Shift+" : "", modifiers & MOD_WIN ? "Win+" : "", key);
+}
+
+// The combination in the binding column, as keyboards label the keys.
 static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t capacity)
 {
     // The longest key, "Num Separator", leaves room for every modifier.
     char key[NAME_SIZE / 2];
     KeyColumnName(parsed->keyCode, key, sizeof key);
-    snprintf(name, capacity, "%s%s%s%s%s", parsed->modifiers & MOD_CONTROL ? "Ctrl+" : "",
-             parsed->modifiers & MOD_ALT ? "Alt+" : "", parsed->modifiers & MOD_SHIFT ? "Shift+" : "",
-             parsed->modifiers & MOD_WIN ? "Win+" : "", key);
+    JoinCombination(parsed->modifiers, key, name, capacity);
+}
+
+// The combination in a sentence: as the column names it ("Win+L"), but in
+// Japanese with the key's Japanese name where Japanese Windows does not call
+// it by its label ("Win+左方向キー").
+static void SentenceCombination(const ParsedSettingLine *parsed, char *name, size_t capacity)
+{
+    int32_t keyCode = parsed->keyCode;
+    char key[NAME_SIZE], label[LABEL_SIZE];
+    if (g_reportLanguage == REPORT_JAPANESE &&
+        (SentenceKeyName(g_reportLanguage, keyCode) || (keyCode >= 0x60 && keyCode <= 0x6F) ||
+         !KeyLabel(keyCode, label, sizeof label)))
+        KeySentenceName(keyCode, key, sizeof key);
+    else
+        KeyColumnName(keyCode, key, sizeof key);
+    JoinCombination(parsed->modifiers, key, name, capacity);
+    SetApartInJapanese(name, capacity);
 }
 
 // A field's own text in UTF-8, decoded as the OEM code page that Vorn reads it in.
@@ -406,9 +433,10 @@ static const struct {
 
 static void PrintWarnings(FILE *out, const LineVerdict *verdict)
 {
-    char combination[NAME_SIZE], key[NAME_SIZE];
-    CombinationName(&verdict->parsed, combination, sizeof combination);
+    char combination[NAME_SIZE * 2], key[NAME_SIZE];
+    SentenceCombination(&verdict->parsed, combination, sizeof combination);
     KeySentenceName(verdict->parsed.keyCode, key, sizeof key);
+    SetApartInJapanese(key, sizeof key);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)
         WarnOfKeyCharacter(out, verdict, key);
@@ -474,7 +502,9 @@ void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
                      summary->ansiCodePage);
         Warn(out, "", SAVED_AS[summary->encoding], summary->codePage, fix);
     }
-    if (summary->trailingBytes > 0)
+    // In UTF-16 the bytes after the last LF byte are half of the line break
+    // the editor shows; the warning of the encoding says all.
+    if (summary->trailingBytes > 0 && summary->encoding != ENCODING_UTF16)
         Warn(out, "", TEXT_TRAILING_BYTES, summary->trailingBytes);
     PrintText(out, TEXT_SUMMARY, path, summary->lines, summary->bound, summary->rejected, summary->blank,
               summary->warned);

@@ -27,7 +27,8 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_HELD_VORN_RUNNING */
     "%s is held, and Vorn is running: it may be the holder (quit Vorn, then check again to see whether"
     " some other program has it)",
-    /* TEXT_LONG_MODIFIERS */ "the modifier field is longer than 9 bytes",
+    /* TEXT_LONG_MODIFIERS */
+    "the modifier field is longer than 9 bytes; every A, C, S and W in it counts: check that no tab is missing",
     /* TEXT_OTHER_MODIFIER_BYTES */ "modifier bytes other than A, C, S and W are ignored",
     /* TEXT_NO_MODIFIER */ "no modifier: Vorn takes the key alone from every program",
     /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s, not the %c key",
@@ -75,6 +76,7 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_CANNOT_OPEN */ "vorn-check: cannot open %s",
     /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: not a code page: %s",
     /* TEXT_NOT_A_LANGUAGE */ "vorn-check: not a language: %s (ja or en)",
+    /* TEXT_NOT_UNDERSTOOD */ "vorn-check: not understood: %s",
     /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: argument %d is longer than %d bytes",
     /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: too many arguments; at most %d are read",
     /* TEXT_USAGE */ "usage: %s [FILE]",
@@ -125,12 +127,14 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_VIRTUAL_KEY_CODE */ "仮想キー コード 0x%02X",
     /* TEXT_WARNING */ "警告: ",
     /* TEXT_DUPLICATE */
-    "%s は %d 行目で既に割り当てられており、そちらが優先されます。この行のホット キーは機能しません。",
-    /* TEXT_HELD_ELSEWHERE */ "%s はほかのプログラムが使用しています。この行のホット キーは機能しません。",
+    "%sは %d 行目で既に割り当てられており、そちらが優先されます。この行のホット キーは機能しません。",
+    /* TEXT_HELD_ELSEWHERE */ "%sはほかのプログラムが使用しています。この行のホット キーは機能しません。",
     /* TEXT_HELD_VORN_RUNNING */
-    "%s は使用中です。Vorn が実行中のため、Vorn 自身が使用している可能性があります。"
+    "%sは使用中です。Vorn が実行中のため、Vorn 自身が使用している可能性があります。"
     "ほかのプログラムが使用しているかどうかを調べるには、Vorn を終了してからもう一度確認してください。",
-    /* TEXT_LONG_MODIFIERS */ "修飾キーの欄が 9 バイトを超えています。",
+    /* TEXT_LONG_MODIFIERS */
+    "修飾キーの欄が 9 バイトを超えています。欄にある A、C、S、W はすべて有効ですが、タブが抜けていないか"
+    "確認してください。",
     /* TEXT_OTHER_MODIFIER_BYTES */ "修飾キーの欄にある A、C、S、W 以外の文字は無視されます。",
     /* TEXT_NO_MODIFIER */
     "修飾キーが指定されていません。このキーはどのプログラムで押しても Vorn が受け取るため、"
@@ -139,7 +143,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_CHARACTER_KEY */ "文字 \"%c\" は、%sを表します。",
     /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%sを表します。",
     /* TEXT_PUNCTUATION */
-    "\"%c\" キー自体は割り当てられません。Vorn はキーの欄の文字を仮想キー コードとして扱うため、"
+    "\"%c\" を入力するキー自体は割り当てられません。Vorn はキーの欄の文字を仮想キー コードとして扱うため、"
     "記号のキーは指定できません。",
     /* TEXT_HIGH_BYTE_KEY */ "キーの欄にある 0x7F を超える文字 (半角カタカナなど) は、キーとして使用できません。",
     /* TEXT_NO_SUCH_KEY */
@@ -147,7 +151,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_RARE_KEY */
     "%sは一般的なキーボードにはありません。この行のホット キーは、そのキーがあるキーボードでのみ機能します。",
     /* TEXT_RESERVED */
-    "%s は Windows が予約している組み合わせのため、ほかのプログラムを終了しても使用できません。"
+    "%sは Windows が予約している組み合わせのため、ほかのプログラムを終了しても使用できません。"
     "この行のホット キーは機能しません。別の組み合わせを選んでください。",
     /* TEXT_DEBUGGER_KEY */
     "F12 キーはデバッガー用に予約されています。Windows ではホット キーに使用しないことが推奨されており、"
@@ -156,7 +160,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "対象のファイル、フォルダー、またはプログラムが見つからず、アドレスとしても開けません。"
     "この行のホット キーを押しても何も開きません。",
     /* TEXT_TYPES_CHARACTER */
-    "%s 用のキーボード レイアウトでは、%s で \"%s\" が入力されます。このレイアウトで \"%s\" を入力すると、"
+    "%s 用のキーボード レイアウトでは、%sで \"%s\" が入力されます。このレイアウトで \"%s\" を入力すると、"
     "文字は入力されずにこの行の動作が実行されます。",
     /* TEXT_BEYOND_ASCII */
     "対象またはパラメーターに ASCII 以外の文字が含まれています。Vorn が読み込むコード ページ %u と、"
@@ -181,13 +185,14 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_TRAILING_BYTES */
     "最後の LF の後にある %d バイトは行として扱われず、無視されます。最後の行の末尾で改行してください。",
     /* TEXT_SUMMARY */ "%s: %d 行 (割り当て %d、エラー %d、空行 %d、警告のある割り当て %d)",
-    /* TEXT_CODE_PAGE */ "コード ページ %u で読み込みました (%s)",
+    /* TEXT_CODE_PAGE */ "コード ページ %u で読み込みました (%s)。",
     /* TEXT_CODE_PAGE_SYSTEM */ "システムの OEM コード ページ",
-    /* TEXT_CODE_PAGE_ASSUMED */ "既定値、--code-page N で変更できます",
+    /* TEXT_CODE_PAGE_ASSUMED */ "既定値。--code-page N で変更できます",
     /* TEXT_CODE_PAGE_GIVEN */ "--code-page で指定",
     /* TEXT_CANNOT_OPEN */ "vorn-check: %s を開けません。",
     /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページ \"%s\" は正しくありません。932 などの番号で指定してください。",
     /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語 \"%s\" は指定できません。ja または en を指定してください。",
+    /* TEXT_NOT_UNDERSTOOD */ "vorn-check: 引数 \"%s\" は認識できません。",
     /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: %d 番目の引数が長すぎます。%d バイト以内で指定してください。",
     /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: 引数が多すぎます。指定できる引数は %d 個までです。",
     /* TEXT_USAGE */ "使用法: %s [ファイル名]",
@@ -235,12 +240,12 @@ static const struct {
     {0x15, {nullptr, "かなキー"}},
     {0x16, {nullptr, "IME オン キー"}},
     {0x17, {nullptr, "IME Junja モード キー"}},
-    {0x18, {nullptr, "IME Final モード キー"}},
+    {0x18, {nullptr, "IME ファイナル モード キー"}},
     {0x19, {nullptr, "漢字キー"}},
     {0x1A, {nullptr, "IME オフ キー"}},
     {0x1C, {nullptr, "変換キー"}},
     {0x1D, {nullptr, "無変換キー"}},
-    {0x1E, {nullptr, "IME Accept キー"}},
+    {0x1E, {nullptr, "IME 確定キー"}},
     {0x1F, {nullptr, "IME モード変更キー"}},
     {0x20, {nullptr, "スペース キー"}},
     {0x25, {"Left Arrow key", "左方向キー"}},
@@ -252,6 +257,7 @@ static const struct {
     {0x5D, {"Application key", "アプリケーション キー"}},
     {0x5F, {nullptr, "スリープ キー"}},
     {0x6C, {nullptr, "テンキーの区切り記号キー"}},
+    {0x6E, {nullptr, "テンキーの小数点キー"}},
 };
 
 const char *SentenceKeyName(ReportLanguage language, int keyCode)

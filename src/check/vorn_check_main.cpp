@@ -88,7 +88,8 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
             options->file = argv[i];
             options->fileIndex = i;
         } else {
-            PrintUsage(stderr);
+            PrintText(stderr, TEXT_NOT_UNDERSTOOD, argv[i]);
+            PrintText(stderr, TEXT_USAGE, SYNOPSIS);
             return 2;
         }
     }

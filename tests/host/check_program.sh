@@ -42,6 +42,8 @@ LANG=C.UTF-8                                      | --code-page 437 oem437.vorn 
 LANG=C.UTF-8                                      | --code-page 437 oem437.vorn  | 1 | Vorn reads code page 437, and ANSI (code page 1252)
 LANG=C.UTF-8                                      | --code-page 43x sjis.vorn    | 2 | vorn-check: not a code page: 43x
 LANG=C.UTF-8                                      | --help                       | 0 | usage: vorn-check [--lang ja|en] [--code-page N] [FILE]
+LANG=C.UTF-8                                      | --bogus sjis.vorn            | 2 | vorn-check: not understood: --bogus
+LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | usage: vorn-check [--lang ja|en] [--code-page N] [FILE]
 CASES
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
