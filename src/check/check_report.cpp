@@ -188,8 +188,9 @@ static void KeyColumnName(int32_t keyCode, char *name, size_t capacity)
 }
 
 // The key in a sentence, as the report's language names it ("the Num 5 key",
-// "左方向キー"); a code no key has is named as a code.
-static void KeySentenceName(int32_t keyCode, char *name, size_t capacity)
+// "左方向キー"); a code no key has is named as a code. labelFormat names a
+// key that goes by its label alone: "%s key" on its own, "%s" in a combination.
+static void KeySentenceName(int32_t keyCode, const char *labelFormat, char *name, size_t capacity)
 {
     char label[LABEL_SIZE];
     const char *labelled = KeyLabel(keyCode, label, sizeof label);
@@ -199,7 +200,7 @@ static void KeySentenceName(int32_t keyCode, char *name, size_t capacity)
     else if (keyCode >= 0x60 && keyCode <= 0x6F)
         snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_NUMPAD_KEY), NUMPAD_KEYS[keyCode - 0x60]);
     else if (labelled)
-        snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_KEY_NAMED), labelled);
+        snprintf(name, capacity, labelFormat, labelled);
     else
         snprintf(name, capacity, ReportTextIn(g_reportLanguage, TEXT_VIRTUAL_KEY_CODE), (unsigned)keyCode & 0xffu);
 }
@@ -235,14 +236,11 @@ static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t 
 // it by its label ("Win+左方向キー").
 static void SentenceCombination(const ParsedSettingLine *parsed, char *name, size_t capacity)
 {
-    int32_t keyCode = parsed->keyCode;
-    char key[NAME_SIZE], label[LABEL_SIZE];
-    if (g_reportLanguage == REPORT_JAPANESE &&
-        (SentenceKeyName(g_reportLanguage, keyCode) || (keyCode >= 0x60 && keyCode <= 0x6F) ||
-         !KeyLabel(keyCode, label, sizeof label)))
-        KeySentenceName(keyCode, key, sizeof key);
+    char key[NAME_SIZE];
+    if (g_reportLanguage == REPORT_JAPANESE)
+        KeySentenceName(parsed->keyCode, "%s", key, sizeof key);
     else
-        KeyColumnName(keyCode, key, sizeof key);
+        KeyColumnName(parsed->keyCode, key, sizeof key);
     JoinCombination(parsed->modifiers, key, name, capacity);
     SetApartInJapanese(name, capacity);
 }
@@ -435,7 +433,7 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
 {
     char combination[NAME_SIZE * 2], key[NAME_SIZE];
     SentenceCombination(&verdict->parsed, combination, sizeof combination);
-    KeySentenceName(verdict->parsed.keyCode, key, sizeof key);
+    KeySentenceName(verdict->parsed.keyCode, ReportTextIn(g_reportLanguage, TEXT_KEY_NAMED), key, sizeof key);
     SetApartInJapanese(key, sizeof key);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)

@@ -79,6 +79,17 @@ void AnnounceTaskbar()
                         WAIT_MS, &result);
 }
 
+// Takes the window's icon away, as the shell does when Explorer ends; false
+// when it still shows.
+bool LoseIconAsExplorerEnds(HWND window)
+{
+    NOTIFYICONDATAW shown = {};
+    shown.cbSize = sizeof shown;
+    shown.hWnd = window;
+    Shell_NotifyIconW(NIM_DELETE, &shown);
+    return WaitForTrayIcons(0).empty();
+}
+
 // Right-clicks the icon and chooses Exit, the menu's last line, with the
 // keyboard; false when no menu opened.
 bool ChooseExitAtIcon(HWND icon, DWORD processId)
@@ -114,11 +125,7 @@ TEST_F(VornEndToEnd, TheIconStandsWhileVornRunsComesBackWithANewTaskbarAndItsMen
     EXPECT_EQ(WaitForPopupMenu(vorn_.process.dwProcessId, 500), nullptr);
 
     // After an Explorer restart the icon is added again, once, however often it is announced.
-    NOTIFYICONDATAW shown = {};
-    shown.cbSize = sizeof shown;
-    shown.hWnd = vorn_.window;
-    Shell_NotifyIconW(NIM_DELETE, &shown);  // as the shell does when Explorer ends
-    ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
+    ASSERT_TRUE(LoseIconAsExplorerEnds(vorn_.window)) << "the icon was not removed";
     AnnounceTaskbar();
     ASSERT_EQ(WaitForTrayIcons(1).size(), 1u) << "the icon did not come back";
     // The broadcast returns once Vorn has handled it, icon and all.
@@ -257,11 +264,7 @@ TEST_F(VornEndToEnd, AnIconRefusedAtStartComesWithItsMenuOnceTheNotificationArea
     ASSERT_EQ(icons.size(), 1u) << "the icon did not come once the notification area could take it";
 
     // A new taskbar, as busy as one at sign-in, refuses the icon it announced itself for.
-    NOTIFYICONDATAW shown = {};
-    shown.cbSize = sizeof shown;
-    shown.hWnd = vorn_.window;
-    Shell_NotifyIconW(NIM_DELETE, &shown);  // as the shell does when Explorer ends
-    ASSERT_EQ(WaitForTrayIcons(0).size(), 0u) << "the icon was not removed";
+    ASSERT_TRUE(LoseIconAsExplorerEnds(vorn_.window)) << "the icon was not removed";
     {
         BusyTray restarted;
         AnnounceTaskbar();
