@@ -170,6 +170,8 @@ TEST_F(InScratchDirectory, ShutdownOnALiveWindowFreesItsCombinationsAndItsIcon)
     EXPECT_FALSE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT | MOD_ALT, 'Q'));
 
     SendMessageW(window, WM_DESTROY, 0, 0);
+    // A retry's tick posted before the timer was killed comes all the same.
+    SendMessageW(window, WM_TIMER, 1, 0);
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the icon outlived the shutdown";
     EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT | MOD_ALT, 'Q'));
     EXPECT_TRUE(RegisterHotKey(nullptr, 2, MOD_CONTROL | MOD_SHIFT | MOD_ALT, VK_END));
@@ -178,6 +180,36 @@ TEST_F(InScratchDirectory, ShutdownOnALiveWindowFreesItsCombinationsAndItsIcon)
     UnregisterHotKey(nullptr, 1);
     UnregisterHotKey(nullptr, 2);
     DestroyWindow(window);
+}
+
+// A notification area that refuses every icon, found before Wine's own.
+LRESULT CALLBACK RefuseIcons(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == WM_COPYDATA ? FALSE : DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(TrayIcon, ARefusedIconIsAskedForOnceAMinuteAfterItsFastTries)
+{
+    WNDCLASSW trayClass = {};
+    trayClass.lpfnWndProc = RefuseIcons;
+    trayClass.lpszClassName = L"Shell_TrayWnd";
+    RegisterClassW(&trayClass);
+    HWND busy = CreateWindowExW(WS_EX_TOPMOST, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                nullptr, nullptr);
+    ASSERT_EQ(FindWindowW(L"Shell_TrayWnd", nullptr), busy);
+    HWND window = CreateMainWindow(GetModuleHandleW(nullptr));
+    ASSERT_NE(window, nullptr);
+
+    // The 150 fast tries, each refused.
+    for (int tick = 0; tick < 150; ++tick)
+        SendMessageW(window, WM_TIMER, 1, 0);
+    EXPECT_TRUE(KillTimer(window, 1)) << "the retries stopped after their fast tries";
+
+    DestroyWindow(window);
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    DestroyWindow(busy);
+    UnregisterClassW(L"Shell_TrayWnd", nullptr);
 }
 
 }  // namespace
