@@ -1,8 +1,10 @@
 // What vorn-check alone asks of the system it runs on: who holds a
 // combination, whether Vorn itself runs, whether the shell could open a
-// target, what "ANSI" is, which characters a combination types. probe_win32.cpp
-// answers on Windows; probe_posix.cpp, on a host without hotkeys, a shell or
-// keyboard layouts, knows little; host tests bring a fake.
+// target, what "ANSI" is, which characters a combination types and which
+// key types a character; and the one file it writes. probe_win32.cpp answers
+// on Windows; probe_posix.cpp, on a host without hotkeys, a shell or Windows'
+// keyboard layouts, knows little and assumes a Japanese keyboard; host tests
+// bring a fake.
 #ifndef VORN_CHECK_CHECK_PROBE_H
 #define VORN_CHECK_CHECK_PROBE_H
 
@@ -32,7 +34,7 @@ unsigned ProbeAnsiCodePage(unsigned oemCodePage);
 
 // A character that a combination types on one keyboard layout.
 struct TypedCharacter {
-    char layout[128];   // the language the layout is for, as the user's Windows names it, in UTF-8
+    unsigned layout;    // the language the layout is for, as a language identifier
     char character[8];  // in UTF-8
 };
 
@@ -44,14 +46,53 @@ int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed,
 
 // What one layout's answers come to, shared by the probes: the key's
 // ToUnicodeEx result and text with Ctrl+Alt (and any Shift) held, then
-// without Ctrl+Alt. Adds the layout's language name and the character to
+// without Ctrl+Alt. Adds the layout's language and the character to
 // typed[count] where the key types a character that only Ctrl+Alt gives: not
 // a control character, not what it types without them; a dead key counts. A
-// name too long for the field is cut at a character's end; a language
-// already named with the same character is not added again. Returns the new
-// count, never more than capacity.
-int AddTypedCharacter(TypedCharacter *typed, int count, int capacity, const char16_t *layout,
+// language already told with the same character is not added again. Returns
+// the new count, never more than capacity.
+int AddTypedCharacter(TypedCharacter *typed, int count, int capacity, unsigned layout,
                       const char16_t *withCtrlAlt, int withCtrlAltResult, const char16_t *without,
                       int withoutResult);
+
+// The name of the language a layout is for, in English or in the user's
+// display language, in UTF-8.
+void ProbeLayoutName(unsigned layout, int inEnglish, char *name, int capacity);
+
+// A name in UTF-8, cut after its last character that fits whole.
+void LayoutNameToUtf8(const char16_t *name, char *out, int capacity);
+
+// The key that types character on the user's keyboard layout: its
+// virtual-key code and what must be held with it (1 Shift, 2 Ctrl, 4 Alt),
+// as VkKeyScanExW tells them, and the layout's language. Returns 0 where no
+// key types it.
+int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned *layout);
+
+// Why the file could not be written.
+enum WriteFailure {
+    WRITE_DONE,
+    WRITE_NO_ACCESS,    // a read-only folder or file, or no right to it
+    WRITE_IN_USE,       // another program holds the file
+    WRITE_DISK_FULL,
+    WRITE_NO_FREE_NAME, // every backup name is taken
+    WRITE_OTHER         // the system's error number says which
+};
+
+// Where writing stopped.
+enum WriteStep { STEP_BACKUP, STEP_WRITE, STEP_REPLACE };
+
+struct WriteResult {
+    WriteFailure failure;
+    WriteStep step;
+    int error;          // the system's number for it
+    int backupNumber;   // the backup: 1 for path.bak, n for path.n.bak
+};
+
+// Keeps original, byte for byte, under the first free name of path.bak,
+// path.2.bak, ... path.999.bak; writes fixed to a new file in path's folder
+// and puts it in path's place in one step. On any failure path is as it was
+// and what this made is gone. Returns 0 when path holds fixed.
+int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLength, const char *fixed,
+                       int fixedLength, WriteResult *result);
 
 #endif

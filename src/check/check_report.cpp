@@ -1,21 +1,19 @@
 #include "check/check_report.h"
+#include "check/code_page.h"
 
 #include <stdarg.h>
 #include <string.h>
 
 #ifdef _WIN32
 #include <io.h>
-
-#include "settings/setting_text.h"
-#else
-#include <iconv.h>
 #endif
 
 enum {
     NAME_SIZE = 64,
     LABEL_SIZE = 8,  // "F16"
-    // A line's bytes, each shown as at most four (an escape, or a character in UTF-8).
-    DECODED_SIZE = SETTING_LINE_SIZE * 4 + 1,
+    // A line's bytes, each shown as at most eight: an escape, a character in
+    // UTF-8, or the mark that shows a tab.
+    SHOWN_SIZE = SETTING_LINE_SIZE * 8 + 1,
     MESSAGE_SIZE = 8192
 };
 
@@ -50,23 +48,20 @@ static UINT RedirectedCodePage()
     return codePage != 0 ? codePage : GetOEMCP();
 }
 
-// UTF-8 and a few other pages take no flags and cannot tell a missing
-// character; those are the Unicode pages and ISO-2022, which miss none of ours.
 static int EncodesAll(UINT codePage, const char *text)
 {
     static wchar_t wide[MESSAGE_SIZE];
     int count = MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, MESSAGE_SIZE);
-    BOOL missing = FALSE;
-    if (count <= 0 ||
-        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, count, nullptr, 0, nullptr, &missing) != 0)
-        return !missing;
-    return WideCharToMultiByte(codePage, 0, wide, count, nullptr, 0, nullptr, nullptr) != 0;
+    return count > 0 && CodePageEncodesAll(codePage, wide, count);
 }
 
 int ReportCanShow(FILE *out, ReportLanguage language)
 {
+    // The console window draws only what the font of its code page has, and
+    // Windows tells which language it can show: Japanese needs a Japanese
+    // system locale in the classic console.
     if (ReportIsOnConsole(out))
-        return 1;
+        return language != REPORT_JAPANESE || PRIMARYLANGID(SetThreadUILanguage(0)) == LANG_JAPANESE;
     UINT codePage = RedirectedCodePage();
     for (int text = 0; text < TEXT_COUNT; ++text) {
         if (!EncodesAll(codePage, ReportTextIn(language, (ReportText)text)))
@@ -245,63 +240,39 @@ static void SentenceCombination(const ParsedSettingLine *parsed, char *name, siz
     SetApartInJapanese(name, capacity);
 }
 
-// A field's own text in UTF-8, decoded as the OEM code page that Vorn reads it in.
-#ifdef _WIN32
-static void DecodeField(SettingField field, char *decoded, size_t capacity)
+// Settings text in UTF-8 as the code page Vorn reads decodes it. Control
+// characters and bytes the code page does not decode are shown as escapes,
+// so no byte of the file reaches a console raw; a tab is shown by the mark.
+static void ShowText(const char *text, int length, char *shown, size_t capacity)
 {
-    wchar_t wide[SETTING_LINE_SIZE * 2];
-    int count = field.length > 0 ? SettingTextToWide(field.text, field.length, wide, SETTING_LINE_SIZE * 2) : 0;
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, count, decoded, (int)capacity - 1, nullptr, nullptr);
-    decoded[bytes > 0 ? bytes : 0] = '\0';
-}
-#else
-// The character at text in UTF-8, appended at decoded; returns how many
-// bytes of text it took, 0 when the code page decodes none there. At most
-// four bytes in any code page iconv knows.
-static int DecodeCharacter(iconv_t decoder, const char *text, int left, char *decoded, size_t *used,
-                           size_t capacity)
-{
-    for (int size = 1; size <= 4 && size <= left; ++size) {
-        char *in = (char *)text, *out = decoded + *used;
-        size_t inLeft = (size_t)size, outLeft = capacity - 1 - *used;
-        iconv(decoder, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(decoder, &in, &inLeft, &out, &outLeft) != (size_t)-1 && inLeft == 0) {
-            *used = (size_t)(out - decoded);
-            return size;
+    const char *tab = ReportTextIn(g_reportLanguage, TEXT_TAB_MARK);
+    size_t used = 0;
+    for (int i = 0; i < length && used + 9 <= capacity;) {
+        unsigned point = 0;
+        int size = DecodeCharacter(g_reportCodePage, text + i, length - i, &point);
+        if (text[i] == '\t') {
+            used += (size_t)snprintf(shown + used, capacity - used, "%s", tab);
+        } else if (size == 0 || point < 0x20 || (point >= 0x7F && point < 0xA0)) {
+            used += (size_t)snprintf(shown + used, capacity - used, "\\x%02X", (unsigned char)text[i]);
+            size = 1;
+        } else {
+            used += (size_t)EncodeUtf8(point, shown + used);
         }
+        i += size > 0 ? size : 1;
     }
-    return 0;
+    shown[used] = '\0';
 }
 
-// Control bytes, and bytes the code page does not decode, are shown as escapes.
-static void DecodeField(SettingField field, char *decoded, size_t capacity)
+// A line as an editor shows it: the CR of its line end is no character of it.
+static void ShowWholeLine(const char *line, int length, char *shown, size_t capacity)
 {
-    char name[32];
-    if (g_reportCodePage == 65001)
-        snprintf(name, sizeof name, "UTF-8");
-    else
-        snprintf(name, sizeof name, "CP%u", g_reportCodePage);
-    iconv_t decoder = iconv_open("UTF-8", name);
-    size_t used = 0;
-    for (int i = 0; i < field.length && used + 5 <= capacity;) {
-        unsigned char byte = (unsigned char)field.text[i];
-        int taken = 0;
-        if (byte >= 0x20 && byte != 0x7f && decoder != (iconv_t)-1)
-            taken = DecodeCharacter(decoder, field.text + i, field.length - i, decoded, &used, capacity);
-        if (taken == 0) {
-            if (byte >= 0x20 && byte < 0x7f)
-                decoded[used++] = (char)byte;
-            else
-                used += (size_t)snprintf(decoded + used, capacity - used, byte == '\t' ? "\\t" : "\\x%02X", byte);
-            taken = 1;
-        }
-        i += taken;
-    }
-    decoded[used] = '\0';
-    if (decoder != (iconv_t)-1)
-        iconv_close(decoder);
+    ShowText(line, length - (length > 0 && line[length - 1] == '\r'), shown, capacity);
 }
-#endif
+
+static void ShowField(SettingField field, char *shown, size_t capacity)
+{
+    ShowText(field.text, field.length, shown, capacity);
+}
 
 // "END, RIGHT or LEFT" in English; the separators are the language's.
 static void AppendName(char *list, size_t capacity, int index, int isLast, const char *name)
@@ -327,11 +298,29 @@ static void ActionNames(char *list, size_t capacity)
         AppendName(list, capacity, i, !ActionNameTable[i + 1].name, ActionNameTable[i].name);
 }
 
-static void PrintProblem(FILE *out, const LineVerdict *verdict)
+// Why a key field names no key: Vorn's own names, or where the user named
+// a key Vorn knows by a character, that character; or why it cannot be bound.
+static void PrintUnknownKey(FILE *out, const char *key, const LineFix *fix)
 {
-    char key[DECODED_SIZE], action[DECODED_SIZE], names[NAME_SIZE];
-    DecodeField(verdict->fields.fields[1], key, sizeof key);
-    DecodeField(verdict->fields.fields[2], action, sizeof action);
+    char names[NAME_SIZE], sentence[NAME_SIZE];
+    if (fix && (fix->notes & NOTE_KEY_CANNOT_BIND)) {
+        PrintText(out, fix->keyCode == 0x7B ? TEXT_KEY_NAME_DEBUGGER : TEXT_KEY_NAME_CANNOT_BIND, key,
+                  (unsigned)fix->keyCode);
+    } else if (fix && (fix->corrections & CORRECTED_KEY_NAME) && fix->keyCode >= 0x20 && fix->keyCode < 0x7F) {
+        KeySentenceName(fix->keyCode, ReportTextIn(g_reportLanguage, TEXT_KEY_NAMED), sentence, sizeof sentence);
+        SetApartInJapanese(sentence, sizeof sentence);
+        PrintText(out, TEXT_KEY_NAME_AS_CHARACTER, key, sentence, (char)fix->keyCode, (unsigned)fix->keyCode);
+    } else {
+        KeyNames(names, sizeof names);
+        PrintText(out, TEXT_UNKNOWN_KEY, key, names);
+    }
+}
+
+static void PrintProblem(FILE *out, const LineVerdict *verdict, const LineFix *fix)
+{
+    char key[SHOWN_SIZE], action[SHOWN_SIZE], names[NAME_SIZE];
+    ShowField(verdict->fields.fields[1], key, sizeof key);
+    ShowField(verdict->fields.fields[2], action, sizeof action);
     switch (verdict->problem) {
     case PROBLEM_TOO_LONG:
         PrintText(out, TEXT_TOO_LONG, verdict->length, SETTING_LINE_SIZE - 1);
@@ -340,8 +329,7 @@ static void PrintProblem(FILE *out, const LineVerdict *verdict)
         PrintText(out, TEXT_KEY_TRAILING_SPACE, key);
         break;
     case PROBLEM_UNKNOWN_KEY:
-        KeyNames(names, sizeof names);
-        PrintText(out, TEXT_UNKNOWN_KEY, key, names);
+        PrintUnknownKey(out, key, fix);
         break;
     case PROBLEM_EMPTY_ACTION:
         ActionNames(names, sizeof names);
@@ -377,9 +365,9 @@ static void PrintBinding(FILE *out, const LineVerdict *verdict)
     Write(out, "%-22s %s", combination, action);
     if (verdict->parsed.action == ACTION_EXEC) {
         // Exactly as the shell receives them: the file and any parameters quoted.
-        char target[DECODED_SIZE], parameters[DECODED_SIZE];
-        DecodeField(verdict->fields.fields[3], target, sizeof target);
-        DecodeField(verdict->fields.fields[4], parameters, sizeof parameters);
+        char target[SHOWN_SIZE], parameters[SHOWN_SIZE];
+        ShowField(verdict->fields.fields[3], target, sizeof target);
+        ShowField(verdict->fields.fields[4], parameters, sizeof parameters);
         Write(out, "  \"%s\"", target);
         if (parameters[0] != '\0')
             Write(out, " \"%s\"", parameters);
@@ -400,15 +388,57 @@ static void Warn(FILE *out, const char *indent, int text, ...)
     WriteText(out, "\n", 1);
 }
 
-static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict, const char *key)
+// A line to write, its tabs shown, beneath the sentence that offers it.
+static void ShowLine(FILE *out, const char *line, int length)
+{
+    char shown[SHOWN_SIZE];
+    ShowWholeLine(line, length, shown, sizeof shown);
+    Write(out, "%s    %s\n", LINE_INDENT, shown);
+}
+
+static void PrintSuggestion(FILE *out, const char *line, int length, int shift, char key)
+{
+    char suggested[FIX_LINE_SIZE];
+    int suggestedLength = SuggestLine(line, length, shift, key, suggested, sizeof suggested);
+    if (suggestedLength > 0)
+        ShowLine(out, suggested, suggestedLength);
+}
+
+// The key that types a sign on the user's keyboard layout, and how to bind
+// it where the key field can name it: a digit or a letter, with Shift or not.
+static void PrintSignKey(FILE *out, char sign, const char *line, int length)
+{
+    int keyCode = 0;
+    unsigned held = 0, layout = 0;
+    if (!ProbeKeyForCharacter(sign, &keyCode, &held, &layout) || (held & ~1u))
+        return;
+    char name[NAME_SIZE * 2], typedWith[NAME_SIZE];
+    ProbeLayoutName(layout, g_reportLanguage == REPORT_ENGLISH, name, sizeof name);
+    if ((keyCode >= '0' && keyCode <= '9') || (keyCode >= 'A' && keyCode <= 'Z')) {
+        snprintf(typedWith, sizeof typedWith, "%s%c", held ? "Shift+" : "", (char)keyCode);
+        SetApartInJapanese(typedWith, sizeof typedWith);
+        Warn(out, LINE_INDENT, TEXT_SIGN_KEY, name, sign, typedWith);
+        PrintSuggestion(out, line, length, held != 0, (char)keyCode);
+    } else {
+        Warn(out, LINE_INDENT, TEXT_SIGN_KEY_CANNOT_BIND, name, sign, (unsigned)keyCode);
+    }
+}
+
+// What a small letter or a sign names, and what binds the key the user
+// most likely meant: the letter's, or the one that types the sign.
+static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict, const char *key, const char *line, int length)
 {
     char character = verdict->fields.fields[1].text[0];
-    if (character >= 'a' && character <= 'z')
-        Warn(out, LINE_INDENT, TEXT_SMALL_LETTER_KEY, character, key, character - 'a' + 'A');
-    else if (character > ' ' && character != 0x7f)
+    if (character >= 'a' && character <= 'z') {
+        char letter = (char)(character - 'a' + 'A');
+        Warn(out, LINE_INDENT, TEXT_SMALL_LETTER_KEY, character, key, letter, letter);
+        PrintSuggestion(out, line, length, 0, letter);
+    } else if (character > ' ' && character != 0x7f) {
         Warn(out, LINE_INDENT, TEXT_CHARACTER_KEY, character, key);
-    else
+        PrintSignKey(out, character, line, length);
+    } else {
         Warn(out, LINE_INDENT, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
+    }
 }
 
 // Warnings said with the combination and the line that wins, which a text
@@ -429,7 +459,23 @@ static const struct {
     {WARNING_TARGET_MISSING, TEXT_TARGET_MISSING},
 };
 
-static void PrintWarnings(FILE *out, const LineVerdict *verdict)
+// The program's arguments from parameters that hold quotes: Vorn puts its
+// own around them, and Windows' rules split what they enclose.
+static void PrintArguments(FILE *out, const char *parameters)
+{
+    char commandLine[SETTING_TEXT_SIZE + 2], argument[SETTING_TEXT_SIZE + 2], shown[SHOWN_SIZE];
+    char arguments[MESSAGE_SIZE / 2] = "";
+    snprintf(commandLine, sizeof commandLine, "\"%s\"", parameters);
+    const char *rest = commandLine;
+    while (NextArgument(g_reportCodePage, &rest, argument, sizeof argument)) {
+        ShowText(argument, (int)strlen(argument), shown, sizeof shown);
+        size_t used = strlen(arguments);
+        snprintf(arguments + used, sizeof arguments - used, "%s[%s]", used ? " " : "", shown);
+    }
+    Warn(out, LINE_INDENT, TEXT_PARAMETER_QUOTES, arguments);
+}
+
+static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *line, int length)
 {
     char combination[NAME_SIZE * 2], key[NAME_SIZE];
     SentenceCombination(&verdict->parsed, combination, sizeof combination);
@@ -437,7 +483,7 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
     SetApartInJapanese(key, sizeof key);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)
-        WarnOfKeyCharacter(out, verdict, key);
+        WarnOfKeyCharacter(out, verdict, key, line, length);
     if (warnings & WARNING_NO_SUCH_KEY)
         Warn(out, LINE_INDENT, TEXT_NO_SUCH_KEY, (unsigned)verdict->parsed.keyCode);
     if (warnings & WARNING_RARE_KEY)
@@ -446,16 +492,18 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict)
         if (warnings & entry.warning)
             Warn(out, LINE_INDENT, entry.text, combination, verdict->duplicateOf);
     }
-    for (int i = 0; i < verdict->typedCount; ++i)
-        Warn(out, LINE_INDENT, TEXT_TYPES_CHARACTER, verdict->typed[i].layout, combination,
-             verdict->typed[i].character, verdict->typed[i].character);
+    for (int i = 0; i < verdict->typedCount; ++i) {
+        char layout[NAME_SIZE * 2];
+        ProbeLayoutName(verdict->typed[i].layout, g_reportLanguage == REPORT_ENGLISH, layout, sizeof layout);
+        Warn(out, LINE_INDENT, TEXT_TYPES_CHARACTER, layout, combination, verdict->typed[i].character,
+             verdict->typed[i].character);
+    }
     if (warnings & WARNING_BEYOND_ASCII)
         Warn(out, LINE_INDENT, TEXT_BEYOND_ASCII, verdict->codePage, verdict->ansiCodePage);
-    // A sign as the key was most likely meant for the key that prints it.
-    char character = verdict->fields.fields[1].text[0];
-    if ((warnings & WARNING_KEY_CHARACTER) && character > ' ' && character < 0x7f &&
-        !(character >= 'a' && character <= 'z'))
-        Warn(out, LINE_INDENT, TEXT_PUNCTUATION, character);
+    if (warnings & WARNING_QUOTED_TARGET)
+        Warn(out, LINE_INDENT, TEXT_QUOTED_TARGET);
+    if (warnings & WARNING_PARAMETER_QUOTES)
+        PrintArguments(out, verdict->parsed.parameters);
 }
 
 void PrintReportHeader(FILE *out)
@@ -463,7 +511,29 @@ void PrintReportHeader(FILE *out)
     PrintText(out, TEXT_HEADER);
 }
 
-void PrintVerdict(FILE *out, const LineVerdict *verdict)
+// A line as corrected, and a word for the line end added, which shows no character.
+static void ShowCorrected(const LineFix *fix, char *shown, size_t capacity)
+{
+    if (fix->afterLength >= 0)
+        ShowWholeLine(fix->after, fix->afterLength, shown, capacity);
+    else
+        ShowWholeLine(fix->before, fix->beforeLength, shown, capacity);
+    if (fix->corrections & CORRECTED_LINE_END) {
+        size_t used = strlen(shown);
+        snprintf(shown + used, capacity - used, "%s", ReportTextIn(g_reportLanguage, TEXT_LINE_END_ADDED));
+    }
+}
+
+// The line to write instead, beneath the line and what was said of it.
+static void PrintCorrection(FILE *out, const LineFix *fix)
+{
+    char shown[SHOWN_SIZE + NAME_SIZE];
+    ShowCorrected(fix, shown, sizeof shown);
+    Write(out, "%s", LINE_INDENT);
+    PrintText(out, TEXT_CORRECTION, shown);
+}
+
+void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix)
 {
     if (verdict->slot >= 0)
         Write(out, "%5d  %4d  %5d  ", verdict->number, verdict->slot, HOTKEY_ID_BASE + verdict->slot);
@@ -473,9 +543,60 @@ void PrintVerdict(FILE *out, const LineVerdict *verdict)
         PrintBinding(out, verdict);
         WriteText(out, "\n", 1);
     } else {
-        PrintProblem(out, verdict);
+        PrintProblem(out, verdict, fix);
     }
-    PrintWarnings(out, verdict);
+    // Suggestions build on the line as corrected.
+    const char *line = fix && fix->afterLength >= 0 ? fix->after : verdict->text;
+    int length = fix && fix->afterLength >= 0 ? fix->afterLength : (int)strlen(verdict->text);
+    PrintWarnings(out, verdict, line, length);
+    if (fix && (fix->notes & NOTE_FULL_WIDTH_SIGN))
+        PrintSignKey(out, fix->sign, line, length);
+    if (fix && fix->corrections)
+        PrintCorrection(out, fix);
+}
+
+void PrintLineChange(FILE *out, const LineFix *change)
+{
+    // A line only converted reads as before; the conversion is told once, for the file.
+    if (!(change->corrections & ~CORRECTED_ENCODING))
+        return;
+    char before[SHOWN_SIZE], after[SHOWN_SIZE + NAME_SIZE];
+    ShowWholeLine(change->before, change->beforeLength, before, sizeof before);
+    ShowCorrected(change, after, sizeof after);
+    Write(out, "%s", LINE_INDENT);
+    PrintText(out, TEXT_BEFORE, before);
+    Write(out, "%s", LINE_INDENT);
+    PrintText(out, TEXT_AFTER, after);
+}
+
+void PrintFileFindings(FILE *out, const SettingFix *fix, LineFix *rest)
+{
+    for (int i = 0; i < fix->nulCount && i < MAX_FILE_FINDINGS; ++i) {
+        const NulLoss &nul = fix->nuls[i];
+        Warn(out, "", TEXT_NUL_BYTE, nul.line, nul.from + 1, nul.to + 1);
+        if (nul.joinedLine > 0)
+            Warn(out, "", TEXT_NUL_JOINS, nul.line, nul.joinedLine);
+        else if (nul.joinedLine < 0)
+            Warn(out, "", TEXT_NUL_TO_END, nul.line);
+    }
+    if (fix->nulCount > MAX_FILE_FINDINGS)
+        Warn(out, "", TEXT_MORE_FINDINGS, fix->nulCount - MAX_FILE_FINDINGS);
+    for (int i = 0; i < fix->unconvertibleCount && i < MAX_FILE_FINDINGS; ++i) {
+        const Unconvertible &character = fix->unconvertible[i];
+        char shown[8] = "";
+        if (character.point < 0xD800 || (character.point >= 0xE000 && character.point <= 0x10FFFF))
+            shown[EncodeUtf8(character.point, shown)] = '\0';
+        Warn(out, "", TEXT_UNCONVERTIBLE, character.line, shown, character.point, fix->codePage);
+    }
+    if (fix->unconvertibleCount > MAX_FILE_FINDINGS)
+        Warn(out, "", TEXT_MORE_FINDINGS, fix->unconvertibleCount - MAX_FILE_FINDINGS);
+    while (FixChangesFile(fix) && NextLineFix(fix, rest)) {
+        if (rest->corrections) {
+            char shown[SHOWN_SIZE + NAME_SIZE];
+            ShowCorrected(rest, shown, sizeof shown);
+            PrintText(out, TEXT_LINE_CORRECTION, rest->number, shown);
+        }
+    }
 }
 
 void PrintCodePage(FILE *out, unsigned codePage, ReportText source)
@@ -486,7 +607,8 @@ void PrintCodePage(FILE *out, unsigned codePage, ReportText source)
 void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
 {
     // How each encoding was saved, and what Vorn then makes of it.
-    static const ReportText SAVED_AS[] = {TEXT_COUNT, TEXT_SAVED_UTF8_BOM, TEXT_SAVED_UTF16, TEXT_SAVED_UTF8};
+    static const ReportText SAVED_AS[] = {TEXT_COUNT, TEXT_SAVED_UTF8_BOM, TEXT_SAVED_UTF16, TEXT_SAVED_UTF8,
+                                          TEXT_SAVED_UTF16};
     if (summary->encoding != ENCODING_FITS) {
         // How to save the file so that Vorn reads what the editor shows:
         // "ANSI" is right only where it is the code page Vorn reads.
@@ -502,8 +624,33 @@ void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
     }
     // In UTF-16 the bytes after the last LF byte are half of the line break
     // the editor shows; the warning of the encoding says all.
-    if (summary->trailingBytes > 0 && summary->encoding != ENCODING_UTF16)
+    if (summary->trailingBytes > 0 && summary->encoding != ENCODING_UTF16 && summary->encoding != ENCODING_UTF16_BE)
         Warn(out, "", TEXT_TRAILING_BYTES, summary->trailingBytes);
     PrintText(out, TEXT_SUMMARY, path, summary->lines, summary->bound, summary->rejected, summary->blank,
               summary->warned);
+}
+
+void PrintCorrectable(FILE *out, const char *command, const SettingFix *fix)
+{
+    if (fix->tooLarge)
+        PrintText(out, TEXT_TOO_LARGE_TO_FIX, FIX_FILE_SIZE);
+    else if (command && FixChangesFile(fix))
+        PrintText(out, TEXT_FIX_OFFER, fix->changedLines, command);
+}
+
+void PrintFixed(FILE *out, const char *path, const SettingFix *applied, const char *backup)
+{
+    if (applied->encoding != ENCODING_FITS)
+        PrintText(out, TEXT_CONVERTED, applied->codePage);
+    PrintText(out, TEXT_FIXED, path, applied->changedLines, backup);
+}
+
+void PrintWriteFailure(FILE *out, const char *path, const WriteResult *result)
+{
+    static const ReportText STEPS[] = {TEXT_STEP_BACKUP, TEXT_STEP_WRITE, TEXT_STEP_REPLACE};
+    static const ReportText REASONS[] = {TEXT_REASON_OTHER, TEXT_REASON_NO_ACCESS, TEXT_REASON_IN_USE,
+                                         TEXT_REASON_DISK_FULL, TEXT_REASON_NO_FREE_NAME, TEXT_REASON_OTHER};
+    char reason[NAME_SIZE * 4];
+    snprintf(reason, sizeof reason, ReportTextIn(g_reportLanguage, REASONS[result->failure]), result->error);
+    PrintText(out, TEXT_FIX_FAILED, path, ReportTextIn(g_reportLanguage, STEPS[result->step]), reason);
 }

@@ -6,6 +6,7 @@
 
 #include "check/check_text.h"
 #include "check/setting_check.h"
+#include "check/setting_fix.h"
 
 // The OEM code page the file's text is decoded in where the system has
 // none to give (not on Windows, which uses its own); 932 unless set.
@@ -32,11 +33,32 @@ int ReportCanShow(FILE *out, ReportLanguage language);
 
 void PrintReportHeader(FILE *out);
 
-void PrintVerdict(FILE *out, const LineVerdict *verdict);
+// The verdict on a line and what may surprise in it; with the line's
+// correction, where the report has it, what to write instead.
+void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix);
+
+// A line as it was and as --fix wrote it, beneath its verdict.
+void PrintLineChange(FILE *out, const LineFix *change);
+
+// What is told of the whole file: NUL bytes and what Vorn drops for them,
+// characters the code page lacks, and the correction of every line from
+// rest on: text past the last LF, or all lines where Vorn's are not the
+// editor's and no correction could stand beneath its line.
+void PrintFileFindings(FILE *out, const SettingFix *fix, LineFix *rest);
 
 // "read in code page N (why that one)".
 void PrintCodePage(FILE *out, unsigned codePage, ReportText source);
 
 void PrintSummary(FILE *out, const char *path, const CheckSummary *summary);
+
+// Why no corrections are offered for a file too large; or, given the
+// command's file, how to write the corrections shown.
+void PrintCorrectable(FILE *out, const char *command, const SettingFix *fix);
+
+// After --fix: what changed, and where the original is kept.
+void PrintFixed(FILE *out, const char *path, const SettingFix *applied, const char *backup);
+
+// Why --fix left the file as it was.
+void PrintWriteFailure(FILE *out, const char *path, const WriteResult *result);
 
 #endif

@@ -11,10 +11,11 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_NO_TAB */ "rejected: no tab, so the whole line was read as modifiers; separate the fields with tabs",
     /* TEXT_EMPTY_KEY */ "rejected: the key field is empty",
     /* TEXT_KEY_TRAILING_SPACE */ "rejected: the key \"%s\" ends with a space; remove the trailing space",
-    /* TEXT_UNKNOWN_KEY */ "rejected: unknown key \"%s\": use one character, or %s (names are case-sensitive)",
+    /* TEXT_UNKNOWN_KEY */
+    "rejected: unknown key \"%s\": use one half-width character, or %s in half-width capitals",
     /* TEXT_EMPTY_ACTION */ "rejected: the action field is empty: use %s",
     /* TEXT_ACTION_TRAILING_SPACE */ "rejected: the action \"%s\" ends with a space; remove the trailing space",
-    /* TEXT_UNKNOWN_ACTION */ "rejected: unknown action \"%s\": use %s (names are case-sensitive)",
+    /* TEXT_UNKNOWN_ACTION */ "rejected: unknown action \"%s\": use %s, in half-width capitals",
     /* TEXT_PAST_LAST_SLOT */ "rejected: only the first %d lines are read; this line is ignored",
     /* TEXT_LIST_SEPARATOR */ ", ",
     /* TEXT_LIST_LAST_SEPARATOR */ " or ",
@@ -29,14 +30,30 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     " some other program has it)",
     /* TEXT_LONG_MODIFIERS */
     "the modifier field is longer than 9 bytes; every A, C, S and W in it counts: check that no tab is missing",
-    /* TEXT_OTHER_MODIFIER_BYTES */ "modifier bytes other than A, C, S and W are ignored",
+    /* TEXT_OTHER_MODIFIER_BYTES */
+    "only the half-width capitals A, C, S and W count in the modifier field; everything else is ignored, small"
+    " and full-width letters too",
     /* TEXT_NO_MODIFIER */ "no modifier: Vorn takes the key alone from every program",
-    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s, not the %c key",
+    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s, not the %c key; for the %c key, write:",
     /* TEXT_CHARACTER_KEY */ "the character '%c' names the %s",
     /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the %s",
-    /* TEXT_PUNCTUATION */
-    "the '%c' key itself cannot be bound: Vorn reads the key field's character as a virtual-key code, so no"
-    " character names a punctuation key",
+    /* TEXT_SIGN_KEY */ "on a keyboard layout for %s, '%c' is typed with %s; to bind that key, write:",
+    /* TEXT_SIGN_KEY_CANNOT_BIND */
+    "on a keyboard layout for %s, the key that types '%c' has the virtual-key code 0x%02X, which no character"
+    " in the key field names: that key cannot be bound",
+    /* TEXT_KEY_NAME_AS_CHARACTER */
+    "rejected: unknown key \"%s\": Vorn names the %s by the character '%c' (virtual-key code 0x%02X)",
+    /* TEXT_KEY_NAME_CANNOT_BIND */
+    "rejected: the key \"%s\" cannot be bound: no character that can be written in the key field names its"
+    " virtual-key code, 0x%02X",
+    /* TEXT_KEY_NAME_DEBUGGER */
+    "rejected: the key \"%s\" is F12, which Windows keeps for the debugger; choose another key",
+    /* TEXT_QUOTED_TARGET */
+    "the target holds quotes: Vorn puts it in quotes of its own, so the shell looks for a name with quotes in"
+    " it and opens nothing; write the target without quotes",
+    /* TEXT_PARAMETER_QUOTES */
+    "the parameters hold quotes: Vorn puts them in quotes of its own, so by Windows' rules the program receives"
+    " these arguments: %s",
     /* TEXT_HIGH_BYTE_KEY */ "a character above 0x7F in the key field cannot be used as a key",
     /* TEXT_NO_SUCH_KEY */ "no key sends the virtual-key code 0x%02X; this line's hotkey never works: choose another key",
     /* TEXT_RARE_KEY */ "common keyboards have no %s; this line's hotkey works only on a keyboard that has it",
@@ -68,6 +85,37 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "save it as ANSI and keep targets and parameters to ASCII, since code page %u and ANSI (code page %u)"
     " agree only for ASCII",
     /* TEXT_TRAILING_BYTES */ "%d bytes after the last LF are no line and are ignored; end the line with an LF",
+    /* TEXT_NUL_BYTE */
+    "line %d holds a NUL byte: Vorn reads the file in pieces of 99 bytes and drops the rest of a piece after a"
+    " NUL, here bytes %ld to %ld of the file",
+    /* TEXT_NUL_JOINS */ "so lines %d to %d are read as one line",
+    /* TEXT_NUL_TO_END */ "the dropped bytes reach the end of the file: nothing after the NUL in line %d is read",
+    /* TEXT_UNCONVERTIBLE */
+    "line %d holds '%s' (U+%04X), which code page %u has no character for; once it is changed by hand, the file"
+    " can be converted",
+    /* TEXT_MORE_FINDINGS */ "and %d more of the same kind",
+    /* TEXT_TAB_MARK */ "<Tab>",
+    /* TEXT_CORRECTION */ "correction: %s",
+    /* TEXT_LINE_END_ADDED */ " (line end added)",
+    /* TEXT_LINE_CORRECTION */ "line %d, correction: %s",
+    /* TEXT_BEFORE */ "before: %s",
+    /* TEXT_AFTER */ "after:  %s",
+    /* TEXT_TOO_LARGE_TO_FIX */ "the file is larger than %d bytes, so no corrections are offered",
+    /* TEXT_FIX_OFFER */
+    "to write the corrections shown (lines to change: %d), run vorn-check --fix %s; the original is kept as"
+    " a backup",
+    /* TEXT_CONVERTED */ "the file is now in code page %u",
+    /* TEXT_FIXED */ "%s: lines corrected: %d; the original is kept as %s",
+    /* TEXT_NOTHING_TO_FIX */ "%s: nothing to correct; the file is unchanged",
+    /* TEXT_FIX_FAILED */ "vorn-check: %s is unchanged: %s (%s)",
+    /* TEXT_STEP_BACKUP */ "the original could not be kept as a backup",
+    /* TEXT_STEP_WRITE */ "the corrected file could not be written in its folder",
+    /* TEXT_STEP_REPLACE */ "the corrected file could not take its place",
+    /* TEXT_REASON_NO_ACCESS */ "the folder or the file is read-only, or you lack the right to change it",
+    /* TEXT_REASON_IN_USE */ "another program is using the file",
+    /* TEXT_REASON_DISK_FULL */ "the disk is full",
+    /* TEXT_REASON_NO_FREE_NAME */ "every backup name up to .999.bak is taken",
+    /* TEXT_REASON_OTHER */ "system error %d",
     /* TEXT_SUMMARY */ "%s: %d lines: %d bound, %d rejected, %d blank; %d bound with warnings",
     /* TEXT_CODE_PAGE */ "read in code page %u (%s)",
     /* TEXT_CODE_PAGE_SYSTEM */ "the system's OEM code page",
@@ -77,6 +125,7 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: not a code page: %s",
     /* TEXT_NOT_A_LANGUAGE */ "vorn-check: not a language: %s (ja or en)",
     /* TEXT_NOT_UNDERSTOOD */ "vorn-check: not understood: %s",
+    /* TEXT_ONE_FILE */ "vorn-check: one file is checked at a time, and %s is a second one",
     /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: argument %d is longer than %d bytes",
     /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: too many arguments; at most %d are read",
     /* TEXT_USAGE */ "usage: %s [FILE]",
@@ -95,13 +144,25 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "display language, elsewhere LC_ALL, LC_MESSAGES or LANG) and English\n"
     "otherwise; on Windows a report redirected to a file or a pipe whose code page\n"
     "cannot show Japanese is in English too. --lang ja or --lang en chooses.",
+    /* TEXT_HELP_FIX */
+    "\nWhere a mistake can be corrected with certainty (full-width characters,\n"
+    "small letters, names in another case, key names Vorn does not know, quotes\n"
+    "Vorn adds itself, spaces for tabs, a last line without its line end, NUL\n"
+    "bytes, a file saved as UTF-8 or UTF-16), the report shows the line to write\n"
+    "instead. --fix writes those corrections: it keeps the original as FILE.bak\n"
+    "(or FILE.2.bak, ...), then replaces the file in one step, and writes nothing\n"
+    "when there is nothing to correct. Double-clicked, vorn-check offers the same.",
     /* TEXT_HELP_CODE_PAGE */
     "\nVorn reads the file in Windows' OEM code page; here it cannot be asked, so\n"
     "932 (Japanese) is assumed unless --code-page gives another.",
     /* TEXT_HELP_EXIT */
     "\nExit status: 0 when every line that is not blank is bound and nothing is\n"
     "warned of, 1 when anything was reported, 2 when the file cannot be opened or\n"
-    "the command line is not understood.",
+    "written or the command line is not understood. After --fix, the status is\n"
+    "that of the corrected file.",
+    /* TEXT_OFFER_FIX */
+    "\nTo correct the file as shown, type Y and press Enter (the original is kept\n"
+    "as a backup); to close without changing it, press Enter alone.",
     /* TEXT_PRESS_ENTER */ "\nPress Enter to close",
 };
 
@@ -113,12 +174,11 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_EMPTY_KEY */ "エラー: キーが指定されていません。",
     /* TEXT_KEY_TRAILING_SPACE */ "エラー: キー \"%s\" の末尾に空白があります。末尾の空白を削除してください。",
     /* TEXT_UNKNOWN_KEY */
-    "エラー: キー \"%s\" は認識できません。キーには 1 文字、または %s のいずれかを指定してください。"
-    "大文字と小文字は区別されます。",
+    "エラー: キー \"%s\" は認識できません。キーには半角の 1 文字、または半角大文字の %s のいずれかを"
+    "指定してください。",
     /* TEXT_EMPTY_ACTION */ "エラー: 動作が指定されていません。%s のいずれかを指定してください。",
     /* TEXT_ACTION_TRAILING_SPACE */ "エラー: 動作 \"%s\" の末尾に空白があります。末尾の空白を削除してください。",
-    /* TEXT_UNKNOWN_ACTION */
-    "エラー: 動作 \"%s\" は認識できません。%s のいずれかを指定してください。大文字と小文字は区別されます。",
+    /* TEXT_UNKNOWN_ACTION */ "エラー: 動作 \"%s\" は認識できません。半角大文字の %s のいずれかを指定してください。",
     /* TEXT_PAST_LAST_SLOT */ "エラー: 読み込まれるのは最初の %d 行だけです。この行は無視されます。",
     /* TEXT_LIST_SEPARATOR */ "、",
     /* TEXT_LIST_LAST_SEPARATOR */ "、",
@@ -135,16 +195,34 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_LONG_MODIFIERS */
     "修飾キーの欄が 9 バイトを超えています。欄にある A、C、S、W はすべて有効ですが、タブが抜けていないか"
     "確認してください。",
-    /* TEXT_OTHER_MODIFIER_BYTES */ "修飾キーの欄にある A、C、S、W 以外の文字は無視されます。",
+    /* TEXT_OTHER_MODIFIER_BYTES */
+    "修飾キーの欄で有効なのは、半角大文字の A、C、S、W だけです。それ以外の文字は、小文字や全角文字も含めて"
+    "無視されます。",
     /* TEXT_NO_MODIFIER */
     "修飾キーが指定されていません。このキーはどのプログラムで押しても Vorn が受け取るため、"
     "ほかのプログラムでは使えなくなります。",
-    /* TEXT_SMALL_LETTER_KEY */ "小文字の \"%c\" は、%sを表します (%c キーではありません)。",
+    /* TEXT_SMALL_LETTER_KEY */
+    "小文字の \"%c\" は、%sを表します (%c キーではありません)。%c キーを割り当てるには、次のように書きます:",
     /* TEXT_CHARACTER_KEY */ "文字 \"%c\" は、%sを表します。",
     /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%sを表します。",
-    /* TEXT_PUNCTUATION */
-    "\"%c\" を入力するキー自体は割り当てられません。Vorn はキーの欄の文字を仮想キー コードとして扱うため、"
-    "記号のキーは指定できません。",
+    /* TEXT_SIGN_KEY */
+    "%s 用のキーボード レイアウトでは、\"%c\" は %sで入力します。このキーを割り当てるには、次のように書きます:",
+    /* TEXT_SIGN_KEY_CANNOT_BIND */
+    "%s 用のキーボード レイアウトで \"%c\" を入力するキーの仮想キー コードは 0x%02X です。このコードを表す文字は"
+    "キーの欄に書けないため、このキーは割り当てられません。",
+    /* TEXT_KEY_NAME_AS_CHARACTER */
+    "エラー: キー \"%s\" は認識できません。Vorn では、%sは文字 \"%c\" で指定します (仮想キー コード 0x%02X)。",
+    /* TEXT_KEY_NAME_CANNOT_BIND */
+    "エラー: キー \"%s\" は割り当てられません。仮想キー コード 0x%02X を表す文字は、キーの欄に書けません。",
+    /* TEXT_KEY_NAME_DEBUGGER */
+    "エラー: キー \"%s\" は F12 キーで、Windows がデバッガー用に予約しているため、割り当てられません。"
+    "別のキーを選んでください。",
+    /* TEXT_QUOTED_TARGET */
+    "対象に引用符が含まれています。Vorn は対象を引用符で囲むため、シェルは引用符を含む名前を探すことになり、"
+    "何も開けません。対象は引用符を付けずに書いてください。",
+    /* TEXT_PARAMETER_QUOTES */
+    "パラメーターに引用符が含まれています。Vorn はパラメーターを引用符で囲むため、Windows の規則により、"
+    "プログラムが受け取る引数は次のようになります: %s",
     /* TEXT_HIGH_BYTE_KEY */ "キーの欄にある 0x7F を超える文字 (半角カタカナなど) は、キーとして使用できません。",
     /* TEXT_NO_SUCH_KEY */
     "仮想キー コード 0x%02X に該当するキーはありません。この行のホット キーは機能しません。別のキーを選んでください。",
@@ -184,6 +262,37 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "コード ページ %u と「ANSI」(コード ページ %u) で共通しているのは ASCII の範囲だけです。",
     /* TEXT_TRAILING_BYTES */
     "最後の LF の後にある %d バイトは行として扱われず、無視されます。最後の行の末尾で改行してください。",
+    /* TEXT_NUL_BYTE */
+    "%d 行目に NUL バイトがあります。Vorn はファイルを 99 バイトずつ読み込み、NUL バイトがあると、その 99 バイトの"
+    "残りを読み飛ばします。ここでは、ファイルの %ld ～ %ld バイト目が読み飛ばされます。",
+    /* TEXT_NUL_JOINS */ "そのため、%d 行目から %d 行目までが 1 行として読み込まれます。",
+    /* TEXT_NUL_TO_END */ "読み飛ばしがファイルの末尾まで続くため、%d 行目の NUL バイトより後は読み込まれません。",
+    /* TEXT_UNCONVERTIBLE */
+    "%d 行目の \"%s\" (U+%04X) は、コード ページ %u にない文字です。この文字を手で書き換えると、ファイルを変換"
+    "できるようになります。",
+    /* TEXT_MORE_FINDINGS */ "同様の箇所がほかに %d 件あります。",
+    /* TEXT_TAB_MARK */ "<タブ>",
+    /* TEXT_CORRECTION */ "修正案: %s",
+    /* TEXT_LINE_END_ADDED */ " (改行を追加)",
+    /* TEXT_LINE_CORRECTION */ "%d 行目の修正案: %s",
+    /* TEXT_BEFORE */ "修正前: %s",
+    /* TEXT_AFTER */ "修正後: %s",
+    /* TEXT_TOO_LARGE_TO_FIX */ "ファイルが %d バイトを超えているため、修正案は表示しません。",
+    /* TEXT_FIX_OFFER */
+    "上の修正案 (%d 行) を書き込むには、vorn-check --fix %s を実行してください。元のファイルはバックアップとして"
+    "残ります。",
+    /* TEXT_CONVERTED */ "ファイルをコード ページ %u に変換しました。",
+    /* TEXT_FIXED */ "%s: %d 行を修正しました。元のファイルは %s として残してあります。",
+    /* TEXT_NOTHING_TO_FIX */ "%s: 修正する箇所はありません。ファイルは変更していません。",
+    /* TEXT_FIX_FAILED */ "vorn-check: %s は変更していません。%s (%s)。",
+    /* TEXT_STEP_BACKUP */ "元のファイルのバックアップを作成できませんでした",
+    /* TEXT_STEP_WRITE */ "修正したファイルを同じフォルダーに書き込めませんでした",
+    /* TEXT_STEP_REPLACE */ "修正したファイルで置き換えられませんでした",
+    /* TEXT_REASON_NO_ACCESS */ "フォルダーまたはファイルが読み取り専用か、変更する権限がありません",
+    /* TEXT_REASON_IN_USE */ "ほかのプログラムがファイルを使用しています",
+    /* TEXT_REASON_DISK_FULL */ "ディスクがいっぱいです",
+    /* TEXT_REASON_NO_FREE_NAME */ "バックアップの名前が .999.bak まですべて使われています",
+    /* TEXT_REASON_OTHER */ "システム エラー %d",
     /* TEXT_SUMMARY */ "%s: %d 行 (割り当て %d、エラー %d、空行 %d、警告のある割り当て %d)",
     /* TEXT_CODE_PAGE */ "コード ページ %u で読み込みました (%s)。",
     /* TEXT_CODE_PAGE_SYSTEM */ "システムの OEM コード ページ",
@@ -193,6 +302,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページ \"%s\" は正しくありません。932 などの番号で指定してください。",
     /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語 \"%s\" は指定できません。ja または en を指定してください。",
     /* TEXT_NOT_UNDERSTOOD */ "vorn-check: 引数 \"%s\" は認識できません。",
+    /* TEXT_ONE_FILE */ "vorn-check: 一度に確認できるファイルは 1 つだけです (2 つ目のファイル: %s)。",
     /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: %d 番目の引数が長すぎます。%d バイト以内で指定してください。",
     /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: 引数が多すぎます。指定できる引数は %d 個までです。",
     /* TEXT_USAGE */ "使用法: %s [ファイル名]",
@@ -212,13 +322,26 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "LANG で判断します)。ただし Windows では、結果をファイルやパイプに\n"
     "リダイレクトした場合、書き込みに使うコード ページで日本語を表示できなければ\n"
     "英語で表示します。--lang ja または --lang en で指定することもできます。",
+    /* TEXT_HELP_FIX */
+    "\n確実に直せる誤り (全角文字、小文字、大文字と小文字が違う名前、Vorn が\n"
+    "認識しないキー名、Vorn が付ける引用符、タブの代わりの空白、改行のない最後の\n"
+    "行、NUL バイト、UTF-8 や UTF-16 で保存されたファイル) には、代わりに書く行を\n"
+    "修正案として表示します。--fix を指定すると修正案を書き込みます。元のファイルは\n"
+    "ファイル名.bak (または ファイル名.2.bak など) として残し、ファイルを一度に\n"
+    "置き換えます。修正する箇所がなければ何も書き込みません。ダブルクリックで\n"
+    "起動した場合も、同じ修正を行うかどうかを確認します。",
     /* TEXT_HELP_CODE_PAGE */
     "\nVorn はファイルを Windows の OEM コード ページで読み込みます。この環境では\n"
     "それを調べられないため、--code-page を指定しない限り 932 (日本語) を使います。",
     /* TEXT_HELP_EXIT */
     "\n終了コード: 空行以外のすべての行が割り当てられ、警告がない場合は 0、\n"
-    "エラーまたは警告を表示した場合は 1、ファイルを開けない場合やコマンド ラインが\n"
-    "正しくない場合は 2 です。",
+    "エラーまたは警告を表示した場合は 1、ファイルを開けない場合、書き込めない場合、\n"
+    "コマンド ラインが正しくない場合は 2 です。--fix の後は、修正後のファイルの\n"
+    "終了コードです。",
+    /* TEXT_OFFER_FIX */
+    "\n修正案のとおりにファイルを修正するには、Y を入力して Enter キーを押して\n"
+    "ください (元のファイルはバックアップとして残ります)。修正せずに閉じるには、\n"
+    "Enter キーだけを押してください。",
     /* TEXT_PRESS_ENTER */ "\n閉じるには Enter キーを押してください。",
 };
 

@@ -152,6 +152,11 @@ static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
         warnings |= WARNING_HIGH_BYTE_KEY;
     if (verdict->parsed.action == ACTION_EXEC && ProbeTarget(verdict->parsed.target, state->path) == TARGET_MISSING)
         warnings |= WARNING_TARGET_MISSING;
+    // Vorn puts the target and the parameters in quotes of its own.
+    if (verdict->parsed.action == ACTION_EXEC && strchr(verdict->parsed.target, '"'))
+        warnings |= WARNING_QUOTED_TARGET;
+    if (verdict->parsed.action == ACTION_EXEC && strchr(verdict->parsed.parameters, '"'))
+        warnings |= WARNING_PARAMETER_QUOTES;
     // An editor saving "ANSI" writes the ANSI code page, which agrees with
     // the OEM one that Vorn reads only for ASCII where the two differ.
     if (verdict->parsed.action == ACTION_EXEC && verdict->ansiCodePage != verdict->codePage &&
@@ -217,34 +222,31 @@ static int CheckLine(void *context, const char *line, int length)
     return 0;
 }
 
-// What the bytes of a file, read piece by piece, say of how it was saved.
-struct EncodingScan {
-    long offset;
-    unsigned char before[2];  // the two bytes before this piece, newest first
-    int pending;              // continuation bytes the current UTF-8 character still needs
-    int invalidUtf8;
-    int multibyteUtf8;
-    int utf16;
-    int utf8Bom;
-};
-
-static int IsAsciiText(unsigned char byte)
+// Every tab and LF of a UTF-16 file is a unit of its own, the byte beside it
+// NUL, whichever the byte order; in a file of another encoding, a stray NUL
+// aside, most are not.
+static void ScanUtf16Unit(EncodingScan *scan, unsigned char first, unsigned char second)
 {
-    return byte == '\t' || byte == '\r' || byte == '\n' || (byte >= 0x20 && byte < 0x7f);
+    int firstBreaks = first == '\t' || first == '\n', secondBreaks = second == '\t' || second == '\n';
+    scan->littleEndianUnits += firstBreaks && second == 0;
+    scan->bigEndianUnits += secondBreaks && first == 0;
+    scan->notLittleEndian |= (firstBreaks && second != 0) || secondBreaks;
+    scan->notBigEndian |= (secondBreaks && first != 0) || firstBreaks;
 }
 
-static void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
+void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
 {
     for (int i = 0; i < length; ++i, ++scan->offset) {
         unsigned char byte = (unsigned char)bytes[i];
-        if (scan->offset < 2)
-            scan->utf16 |= scan->offset == 1 && ((scan->before[0] == 0xFF && byte == 0xFE) ||
-                                                  (scan->before[0] == 0xFE && byte == 0xFF));
+        if (scan->offset == 1)
+            scan->utf16Bom = scan->before[0] == 0xFF && byte == 0xFE   ? 1
+                             : scan->before[0] == 0xFE && byte == 0xFF ? 2
+                                                                       : 0;
         if (scan->offset == 2)
             scan->utf8Bom = scan->before[1] == 0xEF && scan->before[0] == 0xBB && byte == 0xBF;
-        // ASCII in UTF-16 has a NUL beside every character.
-        if (scan->offset >= 2 && scan->before[0] == 0 && IsAsciiText(scan->before[1]) && IsAsciiText(byte))
-            scan->utf16 = 1;
+        if (scan->offset % 2 == 1)
+            ScanUtf16Unit(scan, scan->before[0], byte);
+        scan->nulBytes += byte == 0;
 
         if (scan->pending > 0) {
             if ((byte & 0xC0) == 0x80) {
@@ -268,10 +270,15 @@ static void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
     }
 }
 
-static SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage)
+SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage)
 {
-    if (scan->utf16)
+    // UTF-16 throughout, not a stray NUL: a file of whole units whose every
+    // tab and LF is a unit, or one that says so with its byte order mark.
+    int wholeUnits = scan->offset % 2 == 0;
+    if (scan->utf16Bom == 1 || (wholeUnits && !scan->notLittleEndian && scan->littleEndianUnits > 0))
         return ENCODING_UTF16;
+    if (scan->utf16Bom == 2 || (wholeUnits && !scan->notBigEndian && scan->bigEndianUnits > 0))
+        return ENCODING_UTF16_BE;
     // Where the code page is UTF-8 itself, a UTF-8 file reads as written: its
     // byte order mark stands among line 1's modifiers, which ignore it.
     if (codePage == CP_UTF8)
@@ -284,11 +291,11 @@ static SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePa
 }
 
 // The raw bytes, NULs and all, which the line reader does not show.
-static SettingEncoding FindEncoding(const wchar_t *path, unsigned codePage)
+static void FindEncoding(const wchar_t *path, CheckSummary *summary)
 {
     HANDLE file;
     if (PlatformOpenFile(path, &file) != 0)
-        return ENCODING_FITS;
+        return;
     EncodingScan scan;
     memset(&scan, 0, sizeof scan);
     char piece[4096];
@@ -296,7 +303,8 @@ static SettingEncoding FindEncoding(const wchar_t *path, unsigned codePage)
     while ((count = PlatformReadFile(file, piece, sizeof piece)) > 0)
         ScanEncoding(&scan, piece, count);
     PlatformCloseFile(file);
-    return EncodingVerdict(&scan, codePage);
+    summary->encoding = EncodingVerdict(&scan, summary->codePage);
+    summary->nulBytes = scan.nulBytes;
 }
 
 int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler handler, void *context,
@@ -317,11 +325,14 @@ int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler hand
     state.vornRunning = -1;
     summary->trailingBytes = ReadSettingLines(file, CheckLine, &state);
     PlatformCloseFile(file);
-    summary->encoding = FindEncoding(path, codePage);
+    FindEncoding(path, summary);
     return 0;
 }
 
 int CheckExitStatus(const CheckSummary *summary)
 {
-    return summary->rejected || summary->warned || summary->trailingBytes || summary->encoding != ENCODING_FITS ? 1 : 0;
+    return summary->rejected || summary->warned || summary->trailingBytes || summary->nulBytes ||
+                   summary->encoding != ENCODING_FITS
+               ? 1
+               : 0;
 }

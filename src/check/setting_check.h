@@ -38,7 +38,9 @@ enum LineWarning {
     WARNING_RESERVED = 1 << 11,         // a combination Windows keeps for itself
     WARNING_DEBUGGER_KEY = 1 << 12,     // F12, reserved for the debugger
     WARNING_TYPES_CHARACTER = 1 << 13,  // Ctrl+Alt is AltGr, and types a character on a layout
-    WARNING_BEYOND_ASCII = 1 << 14      // target or parameters beyond ASCII, where ANSI is not the OEM code page
+    WARNING_BEYOND_ASCII = 1 << 14,     // target or parameters beyond ASCII, where ANSI is not the OEM code page
+    WARNING_QUOTED_TARGET = 1 << 15,    // quotes in the target, besides the ones Vorn adds
+    WARNING_PARAMETER_QUOTES = 1 << 16  // quotes in the parameters: the program gets other arguments
 };
 
 enum { MAX_LAYOUTS_NAMED = 4 };
@@ -47,9 +49,31 @@ enum { MAX_LAYOUTS_NAMED = 4 };
 enum SettingEncoding {
     ENCODING_FITS,       // nothing says it is not in the OEM code page
     ENCODING_UTF8_BOM,   // UTF-8 with a byte order mark
-    ENCODING_UTF16,      // a UTF-16 byte order mark, or NUL bytes between ASCII characters
-    ENCODING_UTF8        // valid UTF-8 with multi-byte characters, while the code page is not UTF-8
+    ENCODING_UTF16,      // UTF-16 little-endian: its byte order mark, or every tab and LF a unit of its own
+    ENCODING_UTF8,       // valid UTF-8 with multi-byte characters, while the code page is not UTF-8
+    ENCODING_UTF16_BE    // UTF-16 big-endian, told the same way
 };
+
+// What the bytes of a file, read piece by piece, say of how it was saved.
+struct EncodingScan {
+    long offset;
+    unsigned char before[2];  // the two bytes before this piece, newest first
+    int pending;              // continuation bytes the current UTF-8 character still needs
+    int invalidUtf8;
+    int multibyteUtf8;
+    int utf8Bom;
+    int utf16Bom;             // 1 little-endian, 2 big-endian
+    int littleEndianUnits;    // tabs and LFs as UTF-16 units, each way
+    int bigEndianUnits;
+    int notLittleEndian;      // a tab or LF byte that is no such unit
+    int notBigEndian;
+    long nulBytes;
+};
+
+// Adds length more bytes of the file to what scan has seen; scan starts zeroed.
+void ScanEncoding(EncodingScan *scan, const char *bytes, int length);
+
+SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage);
 
 struct LineVerdict {
     int number;                 // from 1
@@ -74,6 +98,7 @@ struct CheckSummary {
     int rejected;               // problems other than blank lines
     int warned;                 // bound lines with warnings
     int trailingBytes;          // text after the last LF, which is no line
+    long nulBytes;              // each ends what Vorn takes of its 99-byte read
     unsigned codePage;          // the OEM code page the file was judged in
     unsigned ansiCodePage;      // what editors save as "ANSI" there
     SettingEncoding encoding;

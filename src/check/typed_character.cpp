@@ -1,7 +1,8 @@
-// What a keyboard layout's answer for a Ctrl+Alt combination comes to, on
-// any system: the probe on Windows asks the layouts, the host tests' fake
-// gives the answers, and both hand them here.
+// What a keyboard layout's answer for a Ctrl+Alt combination comes to, and
+// a layout's name in UTF-8, on any system: the probe on Windows asks the
+// layouts, the host tests' fake gives the answers, and both hand them here.
 #include "check/check_probe.h"
+#include "check/code_page.h"
 
 #include <string.h>
 
@@ -18,31 +19,6 @@ static unsigned CodePoint(const char16_t *text, int length, int *units)
     return first >= 0xD800 && first < 0xE000 ? 0xFFFD : first;
 }
 
-// The code point in UTF-8 at bytes; returns how many it took.
-static size_t EncodeUtf8(unsigned point, char *bytes)
-{
-    if (point < 0x80) {
-        bytes[0] = (char)point;
-        return 1;
-    }
-    if (point < 0x800) {
-        bytes[0] = (char)(0xC0 | (point >> 6));
-        bytes[1] = (char)(0x80 | (point & 0x3F));
-        return 2;
-    }
-    if (point < 0x10000) {
-        bytes[0] = (char)(0xE0 | (point >> 12));
-        bytes[1] = (char)(0x80 | ((point >> 6) & 0x3F));
-        bytes[2] = (char)(0x80 | (point & 0x3F));
-        return 3;
-    }
-    bytes[0] = (char)(0xF0 | (point >> 18));
-    bytes[1] = (char)(0x80 | ((point >> 12) & 0x3F));
-    bytes[2] = (char)(0x80 | ((point >> 6) & 0x3F));
-    bytes[3] = (char)(0x80 | (point & 0x3F));
-    return 4;
-}
-
 // The text in UTF-8, ended by a NUL; a text longer than out is cut after
 // its last character that fits whole.
 static void ToUtf8(const char16_t *text, int length, char *out, size_t capacity)
@@ -50,7 +26,7 @@ static void ToUtf8(const char16_t *text, int length, char *out, size_t capacity)
     size_t used = 0;
     for (int i = 0, units; i < length; i += units) {
         char bytes[4];
-        size_t size = EncodeUtf8(CodePoint(text + i, length - i, &units), bytes);
+        size_t size = (size_t)EncodeUtf8(CodePoint(text + i, length - i, &units), bytes);
         if (used + size >= capacity)
             break;
         memcpy(out + used, bytes, size);
@@ -68,7 +44,15 @@ static unsigned TypedPoint(const char16_t *typed, int result, int *units)
     return length > 0 ? CodePoint(typed, length, units) : 0;
 }
 
-int AddTypedCharacter(TypedCharacter *typed, int count, int capacity, const char16_t *layout,
+void LayoutNameToUtf8(const char16_t *name, char *out, int capacity)
+{
+    int length = 0;
+    while (name[length])
+        ++length;
+    ToUtf8(name, length, out, (size_t)capacity);
+}
+
+int AddTypedCharacter(TypedCharacter *typed, int count, int capacity, unsigned layout,
                       const char16_t *withCtrlAlt, int withCtrlAltResult, const char16_t *without,
                       int withoutResult)
 {
@@ -80,14 +64,11 @@ int AddTypedCharacter(TypedCharacter *typed, int count, int capacity, const char
         character == TypedPoint(without, withoutResult, &plainUnits) || count >= capacity)
         return count;
     TypedCharacter *found = &typed[count];
-    int nameLength = 0;
-    while (layout[nameLength])
-        ++nameLength;
-    ToUtf8(layout, nameLength, found->layout, sizeof found->layout);
+    found->layout = layout;
     ToUtf8(withCtrlAlt, units, found->character, sizeof found->character);
     // Two layouts for one language that type the same are one warning.
     for (int i = 0; i < count; ++i) {
-        if (strcmp(typed[i].layout, found->layout) == 0 && strcmp(typed[i].character, found->character) == 0)
+        if (typed[i].layout == layout && strcmp(typed[i].character, found->character) == 0)
             return count;
     }
     return count + 1;

@@ -1,4 +1,5 @@
-// vorn-check: explains, line by line, what Vorn makes of a settings file.
+// vorn-check: explains, line by line, what Vorn makes of a settings file,
+// and corrects what it can when asked.
 #include <locale.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -10,44 +11,25 @@
 
 // The options; the file's name follows in the report's language.
 #ifdef _WIN32
-static const char SYNOPSIS[] = "vorn-check [--lang ja|en]";
+static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en]";
 #else
-static const char SYNOPSIS[] = "vorn-check [--lang ja|en] [--code-page N]";
+static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en] [--code-page N]";
 #endif
+
+// The file as it is now, and the corrections that --fix wrote into it.
+static SettingFix g_fix;
+static SettingFix g_applied;
 
 static void PrintUsage(FILE *out)
 {
     // Each text after the first begins with the blank line that sets it apart.
     PrintText(out, TEXT_USAGE, SYNOPSIS);
     PrintText(out, TEXT_HELP);
+    PrintText(out, TEXT_HELP_FIX);
 #ifndef _WIN32
     PrintText(out, TEXT_HELP_CODE_PAGE);
 #endif
     PrintText(out, TEXT_HELP_EXIT);
-}
-
-static void PrintLine(void *context, const LineVerdict *verdict)
-{
-    if (verdict->number == 1)
-        PrintReportHeader((FILE *)context);
-    PrintVerdict((FILE *)context, verdict);
-}
-
-static int RunCheck(const wchar_t *path, const char *shownPath, unsigned codePage, ReportText codePageSource)
-{
-    CheckSummary summary;
-    if (CheckSettingFile(path, codePage, PrintLine, stdout, &summary) != 0) {
-        PrintText(stderr, TEXT_CANNOT_OPEN, shownPath);
-        return 2;
-    }
-    PrintCodePage(stdout, codePage, codePageSource);
-    PrintSummary(stdout, shownPath, &summary);
-    return CheckExitStatus(&summary);
-}
-
-static int IsHelp(const char *argument)
-{
-    return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0 || strcmp(argument, "/?") == 0;
 }
 
 // What the command line asks for; the file is left null when none is named.
@@ -56,7 +38,91 @@ struct CheckOptions {
     int fileIndex;
     unsigned codePage;
     ReportText codePageSource;
+    int fix;
 };
+
+// The file to check, as it is opened and as the report names it.
+struct CheckedFile {
+    const wchar_t *path;
+    const char *shown;
+    const CheckOptions *options;
+};
+
+// Where the report stands in the file's corrections as its lines go by.
+struct ReportPlace {
+    LineFix line;    // the file's own, beneath lines that are the editor's
+    LineFix change;  // what --fix changed, after it did
+    int showChanges;
+};
+
+static void PrintLine(void *context, const LineVerdict *verdict)
+{
+    ReportPlace *place = (ReportPlace *)context;
+    if (verdict->number == 1)
+        PrintReportHeader(stdout);
+    const LineFix *fix = g_fix.aligned && NextLineFix(&g_fix, &place->line) ? &place->line : nullptr;
+    PrintVerdict(stdout, verdict, fix);
+    if (place->showChanges && NextLineFix(&g_applied, &place->change))
+        PrintLineChange(stdout, &place->change);
+}
+
+// Reports on the file as it is now; returns the exit status. The way to
+// write the corrections is told unless they are offered otherwise.
+static int Report(const CheckedFile *file, int showChanges, int tellFix)
+{
+    ReportPlace place;
+    memset(&place, 0, sizeof place);
+    place.showChanges = showChanges;
+    CheckSummary summary;
+    const CheckOptions *options = file->options;
+    if (LoadSettingFix(file->path, options->codePage, &g_fix) != 0 ||
+        CheckSettingFile(file->path, options->codePage, PrintLine, &place, &summary) != 0) {
+        PrintText(stderr, TEXT_CANNOT_OPEN, file->shown);
+        return 2;
+    }
+    PrintFileFindings(stdout, &g_fix, &place.line);
+    PrintCodePage(stdout, options->codePage, options->codePageSource);
+    PrintSummary(stdout, file->shown, &summary);
+    // The command as the user would type it, a name with spaces quoted.
+    char command[1100];
+    snprintf(command, sizeof command, strchr(file->shown, ' ') ? "\"%s\"" : "%s", file->shown);
+    PrintCorrectable(stdout, tellFix ? command : nullptr, &g_fix);
+    return CheckExitStatus(&summary);
+}
+
+// Writes the corrections, keeping the original, then reports on the
+// corrected file with each changed line before and after. A file with
+// nothing to write is only reported on.
+static int FixFile(const CheckedFile *file)
+{
+    if (LoadSettingFix(file->path, file->options->codePage, &g_applied) != 0) {
+        PrintText(stderr, TEXT_CANNOT_OPEN, file->shown);
+        return 2;
+    }
+    if (!FixChangesFile(&g_applied)) {
+        int status = Report(file, 0, 0);
+        if (status != 2 && !g_applied.tooLarge && g_applied.unconvertibleCount == 0)
+            PrintText(stdout, TEXT_NOTHING_TO_FIX, file->shown);
+        return status;
+    }
+    WriteResult result;
+    if (ReplaceSettingFile(file->path, g_applied.original, g_applied.originalLength, g_applied.fixed,
+                           g_applied.fixedLength, &result) != 0) {
+        PrintWriteFailure(stderr, file->shown, &result);
+        return 2;
+    }
+    int status = Report(file, 1, 0);
+    char backup[1100];
+    snprintf(backup, sizeof backup, result.backupNumber == 1 ? "%s.bak" : "%s.%d.bak", file->shown,
+             result.backupNumber);
+    PrintFixed(stdout, file->shown, &g_applied, backup);
+    return status;
+}
+
+static int IsHelp(const char *argument)
+{
+    return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0 || strcmp(argument, "/?") == 0;
+}
 
 // Returns -1 when the check is to run; otherwise the exit status: 0 after
 // the help asked for, 2 after saying what is wrong with the command line.
@@ -82,13 +148,16 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
             options->codePage = (unsigned)value;
             options->codePageSource = TEXT_CODE_PAGE_GIVEN;
 #endif
+        } else if (strcmp(argv[i], "--fix") == 0) {
+            options->fix = 1;
         } else if (IsHelp(argv[i])) {
             help = 1;
         } else if (!options->file && strncmp(argv[i], "--", 2) != 0) {
             options->file = argv[i];
             options->fileIndex = i;
         } else {
-            PrintText(stderr, TEXT_NOT_UNDERSTOOD, argv[i]);
+            // Explorer passes every file dropped on the program.
+            PrintText(stderr, strncmp(argv[i], "--", 2) != 0 ? TEXT_ONE_FILE : TEXT_NOT_UNDERSTOOD, argv[i]);
             PrintText(stderr, TEXT_USAGE, SYNOPSIS);
             return 2;
         }
@@ -101,28 +170,84 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 }
 
 #ifdef _WIN32
-// Double-clicked in Explorer, vorn-check writes to a console of its own,
-// which closes with it: the report stays until Enter. From a command prompt
-// or a script the console is shared, and a program that reads the report
-// leaves it no console to write to; then it never waits.
-static int KeepConsoleOpen(int status)
+// Double-clicked in Explorer, vorn-check writes to a console window of its
+// own, which closes with it: the report stays until Enter. From a command
+// prompt or a script the console is shared, a program that reads the report
+// leaves it no console to write to, and a hidden start or one without a
+// window has a console nobody sees; then it never waits.
+static int OnlyOwnVisibleConsole()
 {
     DWORD processes[2];
-    if (ReportIsOnConsole(stdout) && GetConsoleProcessList(processes, 2) == 1) {
-        PrintText(stdout, TEXT_PRESS_ENTER);
-        getchar();
+    STARTUPINFOW startup;
+    GetStartupInfoW(&startup);
+    int hidden = (startup.dwFlags & STARTF_USESHOWWINDOW) && startup.wShowWindow == SW_HIDE;
+    return ReportIsOnConsole(stdout) && GetConsoleProcessList(processes, 2) == 1 && GetConsoleWindow() && !hidden;
+}
+
+// The line typed up to Enter, from the console in UTF-16 or from whatever
+// stands in for it in the console's code page.
+static void ReadAnswer(wchar_t *answer, int capacity)
+{
+    HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0, count = 0;
+    answer[0] = L'\0';
+    if (GetConsoleMode(input, &mode)) {
+        if (ReadConsoleW(input, answer, (DWORD)capacity - 1, &count, nullptr))
+            answer[count] = L'\0';
+        return;
     }
+    char bytes[64];
+    int length = 0;
+    DWORD read = 0;
+    while (length < (int)sizeof bytes && ReadFile(input, bytes + length, 1, &read, nullptr) && read == 1 &&
+           bytes[length] != '\n')
+        ++length;
+    UINT codePage = GetConsoleCP() ? GetConsoleCP() : GetOEMCP();
+    int converted = length > 0 ? MultiByteToWideChar(codePage, 0, bytes, length, answer, capacity - 1) : 0;
+    answer[converted > 0 ? converted : 0] = L'\0';
+}
+
+// Y or y, as typed with the IME in full width too, after any spaces.
+static int SaysYes(const wchar_t *answer)
+{
+    while (*answer == L' ' || *answer == L'\x3000')
+        ++answer;
+    return *answer == L'Y' || *answer == L'y' || *answer == L'\xFF39' || *answer == L'\xFF59';
+}
+
+// Where the window closes with vorn-check, its report waits for Enter; the
+// corrections it shows are offered there first.
+static int KeepConsoleOpen(int status, const CheckedFile *file)
+{
+    if (!OnlyOwnVisibleConsole())
+        return status;
+    wchar_t answer[64];
+    if (file && status == 1 && FixChangesFile(&g_fix)) {
+        PrintText(stdout, TEXT_OFFER_FIX);
+        ReadAnswer(answer, 64);
+        if (!SaysYes(answer))
+            return status;
+        status = FixFile(file);
+    }
+    PrintText(stdout, TEXT_PRESS_ENTER);
+    ReadAnswer(answer, 64);
     return status;
+}
+
+// Japanese only where both the report and its errors can show it: a file
+// read in a code page without Japanese would hold only '?', and so would a
+// console that cannot draw it.
+static ReportLanguage ChooseLanguage()
+{
+    int japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE &&
+                   ReportCanShow(stdout, REPORT_JAPANESE) && ReportCanShow(stderr, REPORT_JAPANESE);
+    return japanese ? REPORT_JAPANESE : REPORT_ENGLISH;
 }
 
 int wmain(int argc, wchar_t **argv)
 {
-    // A Japanese display language gets Japanese where the report can show it:
-    // a file read in a code page without Japanese would hold only '?'.
-    SetReportLanguage(PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE &&
-                              ReportCanShow(stdout, REPORT_JAPANESE)
-                          ? REPORT_JAPANESE
-                          : REPORT_ENGLISH);
+    SetReportLanguage(ChooseLanguage());
+    SetReportCodePage(PlatformOemCodePage());
     // Options are ASCII; the file's name is kept in UTF-16 for opening and
     // in UTF-8 for the report. An argument that does not fit is refused, not cut.
     enum { MAX_ARGUMENTS = 16, ARGUMENT_SIZE = 1024 };
@@ -130,22 +255,24 @@ int wmain(int argc, wchar_t **argv)
     char *narrow[MAX_ARGUMENTS];
     if (argc > MAX_ARGUMENTS) {
         PrintText(stderr, TEXT_TOO_MANY_ARGUMENTS, MAX_ARGUMENTS - 1);
-        return 2;
+        return KeepConsoleOpen(2, nullptr);
     }
     for (int i = 0; i < argc; ++i) {
         if (WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arguments[i], ARGUMENT_SIZE, nullptr, nullptr) == 0) {
             PrintText(stderr, TEXT_ARGUMENT_TOO_LONG, i, ARGUMENT_SIZE - 1);
-            return 2;
+            return KeepConsoleOpen(2, nullptr);
         }
         narrow[i] = arguments[i];
     }
-    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM};
+    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0};
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)
-        return status;
-    const char *shown = options.file ? options.file : "setting.vorn";
-    const wchar_t *path = options.file ? argv[options.fileIndex] : L"setting.vorn";
-    return KeepConsoleOpen(RunCheck(path, shown, options.codePage, options.codePageSource));
+        return KeepConsoleOpen(status, nullptr);
+    CheckedFile file = {options.file ? argv[options.fileIndex] : L"setting.vorn",
+                        options.file ? options.file : "setting.vorn", &options};
+    if (options.fix)
+        return KeepConsoleOpen(FixFile(&file), nullptr);
+    return KeepConsoleOpen(Report(&file, 0, !OnlyOwnVisibleConsole()), &file);
 }
 #else
 int main(int argc, char **argv)
@@ -160,7 +287,7 @@ int main(int argc, char **argv)
             break;
     }
     SetReportLanguage(LanguageFromName(language));
-    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED};
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
     int status = ParseOptions(argc, argv, &options);
     if (status >= 0)
         return status;
@@ -171,6 +298,7 @@ int main(int argc, char **argv)
         return 2;
     }
     SetReportCodePage(options.codePage);
-    return RunCheck(path, shown, options.codePage, options.codePageSource);
+    CheckedFile file = {path, shown, &options};
+    return options.fix ? FixFile(&file) : Report(&file, 0, 1);
 }
 #endif

@@ -97,6 +97,26 @@ int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed,
     return count;
 }
 
+void ProbeLayoutName(unsigned layout, int inEnglish, char *name, int capacity)
+{
+    g_fake.layoutNamesInEnglish.push_back(inEnglish != 0);
+    auto names = g_fake.layoutNames.find(layout);
+    std::u16string wide = names == g_fake.layoutNames.end() ? u"?" : inEnglish ? names->second.first
+                                                                               : names->second.second;
+    LayoutNameToUtf8(wide.c_str(), name, capacity);
+}
+
+int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned *layout)
+{
+    auto key = g_fake.keysForCharacters.find(character);
+    if (key == g_fake.keysForCharacters.end())
+        return 0;
+    *keyCode = key->second.keyCode;
+    *held = key->second.held;
+    *layout = key->second.layout;
+    return 1;
+}
+
 unsigned PlatformOemCodePage()
 {
     return g_fake.oemCodePage;

@@ -3,6 +3,7 @@
 #ifndef VORN_TESTS_FAKE_PLATFORM_H
 #define VORN_TESTS_FAKE_PLATFORM_H
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -53,17 +54,26 @@ struct FakePlatform {
     std::set<std::string> missingTargets;  // targets the shell would not find
     unsigned ansiCodePage = 0;             // 0: the same as the OEM code page asked about
     // What ToUnicodeEx answers for a combination on one of the user's
-    // layouts, with Ctrl+Alt and without.
+    // layouts (by its language), with Ctrl+Alt and without.
     struct Typed {
         unsigned modifiers;
         int keyCode;
-        const char16_t *layout;
+        unsigned layout;
         int withCtrlAltResult;
         const char16_t *withCtrlAlt;
         int withoutResult = 1;
         const char16_t *without = u"x";
     };
     std::vector<Typed> typed;
+    // A language's name in English and in the display language.
+    std::map<unsigned, std::pair<std::u16string, std::u16string>> layoutNames;
+    // The key that types a character on the user's layout, as VkKeyScanExW gives it.
+    struct KeyForCharacter {
+        int keyCode;
+        unsigned held;
+        unsigned layout;
+    };
+    std::map<char, KeyForCharacter> keysForCharacters;
 
     // What the code under test did.
     std::vector<std::wstring> openedNames;
@@ -78,6 +88,7 @@ struct FakePlatform {
     std::vector<RecordedMessage> sentMessages;
     std::vector<HWND> foregroundWindows;
     std::vector<std::pair<unsigned, unsigned>> conversions;  // code page and flags of each
+    std::vector<bool> layoutNamesInEnglish;  // how each layout name was asked for
     std::vector<std::string> calls;  // operation names in the order they came
 };
 

@@ -17,33 +17,49 @@ struct Checked {
     CheckSummary summary;
     std::vector<LineVerdict> verdicts;
     std::string report;
+    LineFix line;  // the correction of the line reported last
 };
+
+// The file's corrections, as the program has them beside its report.
+SettingFix g_checkedFix;
+
+// What a report function wrote.
+template <typename Print>
+std::string Printed(Print print)
+{
+    FILE *out = tmpfile();
+    print(out);
+    rewind(out);
+    std::string text;
+    char buffer[4096];
+    for (size_t length; (length = fread(buffer, 1, sizeof buffer, out)) > 0;)
+        text.append(buffer, length);
+    fclose(out);
+    return text;
+}
 
 void Collect(void *context, const LineVerdict *verdict)
 {
     Checked *checked = (Checked *)context;
     checked->verdicts.push_back(*verdict);
-    FILE *out = tmpfile();
-    PrintVerdict(out, verdict);
-    rewind(out);
-    char buffer[2048];
-    size_t length = fread(buffer, 1, sizeof buffer, out);
-    fclose(out);
-    checked->report.append(buffer, length);
+    const LineFix *fix = g_checkedFix.aligned && NextLineFix(&g_checkedFix, &checked->line) ? &checked->line : nullptr;
+    checked->report += Printed([&](FILE *out) { PrintVerdict(out, verdict, fix); });
 }
 
-// Checks contents with the fake as the test has set it up.
+// Checks contents with the fake as the test has set it up, and reports as
+// the program does.
 Checked Check(const std::string &contents, unsigned codePage = 932)
 {
     g_fake.fileContents = contents;
     Checked checked;
+    memset(&checked.line, 0, sizeof checked.line);
+    LoadSettingFix(L"some.vorn", codePage, &g_checkedFix);
     checked.result = CheckSettingFile(L"some.vorn", codePage, Collect, &checked, &checked.summary);
-    FILE *out = tmpfile();
-    PrintSummary(out, "some.vorn", &checked.summary);
-    rewind(out);
-    char buffer[2048];
-    checked.report.append(buffer, fread(buffer, 1, sizeof buffer, out));
-    fclose(out);
+    checked.report += Printed([&](FILE *out) {
+        PrintFileFindings(out, &g_checkedFix, &checked.line);
+        PrintSummary(out, "some.vorn", &checked.summary);
+        PrintCorrectable(out, "some.vorn", &g_checkedFix);
+    });
     return checked;
 }
 
@@ -71,7 +87,8 @@ TEST_F(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
                             std::string(250, 'x') + "\n"
                             "C\rE\rQUIT\r\n");  // without a tab, a CR still ends a field
     ASSERT_EQ(checked.result, 0);
-    EXPECT_EQ(g_fake.openedNames, (std::vector<std::wstring>{L"some.vorn", L"some.vorn"})) << "lines, then bytes";
+    EXPECT_EQ(g_fake.openedNames, (std::vector<std::wstring>{L"some.vorn", L"some.vorn", L"some.vorn"}))
+        << "corrections, lines, then bytes";
     const LineProblem expected[] = {PROBLEM_NONE, PROBLEM_BLANK, PROBLEM_NO_TAB, PROBLEM_UNKNOWN_KEY,
                                     PROBLEM_KEY_TRAILING_SPACE, PROBLEM_EMPTY_KEY, PROBLEM_UNKNOWN_ACTION,
                                     PROBLEM_ACTION_TRAILING_SPACE, PROBLEM_EMPTY_ACTION, PROBLEM_TOO_LONG,
@@ -89,8 +106,8 @@ TEST_F(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
 
     for (const char *part : {"    1     0  10000  Ctrl+Alt+E",
                              "EXEC  \"C:\\My Tools\\a.exe\" \"x y\"\n",
-                             "unknown key \"Left\": use one character, or END, RIGHT or LEFT",
-                             "case-sensitive",
+                             "unknown key \"Left\": use one half-width character, or END, RIGHT or LEFT in half-width"
+                             " capitals\n                    correction: CA<Tab>LEFT<Tab>QUIT\n",
                              "use QUIT, ALERT or EXEC",
                              "the whole line was read as modifiers",
                              "the line has 250 bytes",
@@ -178,6 +195,8 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
 TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
 {
     g_fake.heldElsewhere = {{MOD_WIN, 'L'}};  // as Windows' own holding looks to the probe
+    g_fake.layoutNames = {{0x0411, {u"Japanese (Japan)", u"\u65e5\u672c\u8a9e (\u65e5\u672c)"}}};
+    g_fake.keysForCharacters = {{'@', {0xC0, 0, 0x0411}}, {'%', {'5', 1, 0x0411}}};
     const struct {
         const char *line;
         unsigned warnings;
@@ -185,7 +204,11 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
     } cases[] = {
         {"CA\t;\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER, "no key sends the virtual-key code 0x3B"},
         {"CA\t@\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER,
-         "the '@' key itself cannot be bound: Vorn reads the key field's character as a virtual-key code"},
+         "on a keyboard layout for Japanese (Japan), the key that types '@' has the virtual-key code 0xC0, which no"
+         " character in the key field names: that key cannot be bound"},
+        {"CA\t%\tALERT\n", WARNING_KEY_CHARACTER,
+         "the character '%' names the Left Arrow key\n                    warning: on a keyboard layout for Japanese"
+         " (Japan), '%' is typed with Shift+5; to bind that key, write:\n                        CAS<Tab>5<Tab>ALERT\n"},
         {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
         {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
         {"W\tL\tALERT\n", WARNING_RESERVED, "Windows reserves Win+L for itself"},
@@ -254,20 +277,29 @@ TEST_F(VornCheck, AsksWhetherAnotherProgramOrARunningVornHoldsACombination)
 TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
 {
     const unsigned CTRL_ALT = MOD_CONTROL | MOD_ALT;
+    enum { GERMAN = 0x0407, POLISH = 0x0415, ENGLISH = 0x0409, CZECH = 0x0405, EMOJI = 0x1000, LONG = 0x0C00 };
     const std::u16string longName(60, u'\u30a2');  // 60 katakana, more than the field takes
+    g_fake.layoutNames = {{GERMAN, {u"German (Germany)", u"\u30c9\u30a4\u30c4\u8a9e (\u30c9\u30a4\u30c4)"}},
+                          {POLISH, {u"Polish (Poland)", u"\u30dd\u30fc\u30e9\u30f3\u30c9\u8a9e"}},
+                          {CZECH, {u"Czech (Czechia)", u"Czech"}},
+                          {EMOJI, {u"Emoji (World)", u"Emoji"}},
+                          {LONG, {longName, longName}}};
     // ToUnicodeEx's answers; every combination below types something, so asking about one shows.
-    g_fake.typed = {{CTRL_ALT, 'E', u"German (Germany)", 1, u"\u20ac"},
-                    {CTRL_ALT, 'E', u"German (Germany)", 1, u"\u20ac"},  // a second German layout
-                    {CTRL_ALT, 'E', u"Polish (Poland)", 1, u"\u0119"},
-                    {CTRL_ALT | MOD_SHIFT, 'E', u"Polish (Poland)", 1, u"\u0118"},
-                    {MOD_CONTROL, 'E', u"German (Germany)", 1, u"e"},
-                    {MOD_ALT | MOD_SHIFT, 'E', u"German (Germany)", 1, u"E"},
-                    {CTRL_ALT | MOD_WIN, 'E', u"German (Germany)", 1, u"e"},
-                    {CTRL_ALT, 'F', u"German (Germany)", 1, u"\x06"},              // Ctrl's control character
-                    {CTRL_ALT, 'G', u"English (United States)", 1, u"g", 1, u"g"},  // what G types anyway
-                    {CTRL_ALT, 'H', u"Czech (Czechia)", -1, u"\u02c7", 1, u"h"},   // a dead key
-                    {CTRL_ALT, 'K', u"Emoji (World)", 2, u"\U0001F600"},
-                    {CTRL_ALT, 'L', longName.c_str(), 1, u"@"}};
+    g_fake.typed = {{CTRL_ALT, 'E', GERMAN, 1, u"\u20ac"},
+                    {CTRL_ALT, 'E', GERMAN, 1, u"\u20ac"},  // a second German layout
+                    {CTRL_ALT, 'E', POLISH, 1, u"\u0119"},
+                    {CTRL_ALT | MOD_SHIFT, 'E', POLISH, 1, u"\u0118"},
+                    {MOD_CONTROL, 'E', GERMAN, 1, u"e"},
+                    {MOD_ALT | MOD_SHIFT, 'E', GERMAN, 1, u"E"},
+                    {CTRL_ALT | MOD_WIN, 'E', GERMAN, 1, u"e"},
+                    {CTRL_ALT, 'F', GERMAN, 1, u"\x06"},          // Ctrl's control character
+                    {CTRL_ALT, 'G', ENGLISH, 1, u"g", 1, u"g"},     // what G types anyway
+                    {CTRL_ALT, 'H', CZECH, -1, u"\u02c7", 1, u"h"},  // a dead key
+                    {CTRL_ALT, 'K', EMOJI, 2, u"\U0001F600"},
+                    {CTRL_ALT, 'L', LONG, 1, u"@"}};
+    // More layouts than the verdict holds.
+    for (unsigned layout : {GERMAN, POLISH, CZECH, EMOJI, LONG})
+        g_fake.typed.push_back({CTRL_ALT, 'M', layout, 1, u"\u00b5"});
     std::string cut;  // the 42 katakana that fit whole
     for (int i = 0; i < 42; ++i)
         cut += "\u30a2";
@@ -288,6 +320,7 @@ TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
         {"CA\tH\tQUIT\n", 1, "for Czech (Czechia), Ctrl+Alt+H types '\u02c7'"},
         {"CA\tK\tQUIT\n", 1, "types '\U0001F600': each '\U0001F600' typed"},
         {"CA\tL\tQUIT\n", 1, "for " + cut + ", Ctrl+Alt+L types '@'"},  // cut where a character ends
+        {"CA\tM\tQUIT\n", MAX_LAYOUTS_NAMED, "for Czech (Czechia), Ctrl+Alt+M types '\u00b5'"},
     };
     for (const auto &c : cases) {
         Checked checked = Check(c.line);
@@ -296,10 +329,15 @@ TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
         EXPECT_EQ((checked.verdicts[0].warnings & WARNING_TYPES_CHARACTER) != 0, c.layouts > 0) << c.line;
         EXPECT_EQ(Contains(checked.report, c.said), c.layouts > 0) << checked.report;
     }
+    // Each layout named in the report's language, as Windows names it there.
+    EXPECT_EQ(g_fake.layoutNamesInEnglish, std::vector<bool>(g_fake.layoutNamesInEnglish.size(), true));
+    g_fake.layoutNamesInEnglish.clear();
     SetReportLanguage(REPORT_JAPANESE);
     std::string japanese = Check("CA\tE\tQUIT\n").report;
     SetReportLanguage(REPORT_ENGLISH);
-    EXPECT_TRUE(Contains(japanese, "Polish (Poland) 用のキーボード レイアウトでは、Ctrl+Alt+E で \"\u0119\" が入力されます。"))
+    EXPECT_EQ(g_fake.layoutNamesInEnglish, std::vector<bool>(2, false));
+    EXPECT_TRUE(Contains(japanese, "\u30dd\u30fc\u30e9\u30f3\u30c9\u8a9e 用のキーボード レイアウトでは、Ctrl+Alt+E で \"\u0119\" が"
+                                   "入力されます。"))
         << japanese;
 }
 

@@ -1,0 +1,732 @@
+// The corrections vorn-check offers, each only where the line's plain
+// meaning is certain; and Windows' rules for a program's arguments.
+#include "check/setting_fix.h"
+#include "check/code_page.h"
+#include "platform/platform.h"
+
+#include <stdio.h>
+#include <string.h>
+
+struct VirtualKeyName {
+    const char *name;
+    unsigned char code;
+};
+
+// Microsoft's virtual-key names without VK_, and the short forms people
+// write; F1 to F24 and the numeric keypad's digits are read by pattern.
+static const VirtualKeyName VIRTUAL_KEYS[] = {
+    {"LBUTTON", 0x01}, {"RBUTTON", 0x02}, {"CANCEL", 0x03}, {"MBUTTON", 0x04}, {"XBUTTON1", 0x05},
+    {"XBUTTON2", 0x06}, {"BACK", 0x08}, {"BACKSPACE", 0x08}, {"TAB", 0x09}, {"CLEAR", 0x0C}, {"RETURN", 0x0D},
+    {"ENTER", 0x0D}, {"SHIFT", 0x10}, {"CONTROL", 0x11}, {"CTRL", 0x11}, {"MENU", 0x12}, {"ALT", 0x12},
+    {"PAUSE", 0x13}, {"CAPITAL", 0x14}, {"CAPSLOCK", 0x14}, {"KANA", 0x15}, {"HANGUL", 0x15}, {"IME_ON", 0x16},
+    {"JUNJA", 0x17}, {"FINAL", 0x18}, {"HANJA", 0x19}, {"KANJI", 0x19}, {"IME_OFF", 0x1A}, {"ESCAPE", 0x1B},
+    {"ESC", 0x1B}, {"CONVERT", 0x1C}, {"NONCONVERT", 0x1D}, {"ACCEPT", 0x1E}, {"MODECHANGE", 0x1F},
+    {"SPACE", 0x20}, {"SPACEBAR", 0x20}, {"PRIOR", 0x21}, {"PAGEUP", 0x21}, {"PGUP", 0x21}, {"NEXT", 0x22},
+    {"PAGEDOWN", 0x22}, {"PGDN", 0x22}, {"PGDOWN", 0x22}, {"HOME", 0x24}, {"ARROWLEFT", 0x25}, {"UP", 0x26},
+    {"ARROWUP", 0x26}, {"ARROWRIGHT", 0x27}, {"DOWN", 0x28}, {"ARROWDOWN", 0x28}, {"SELECT", 0x29},
+    {"PRINT", 0x2A}, {"EXECUTE", 0x2B}, {"SNAPSHOT", 0x2C}, {"PRINTSCREEN", 0x2C}, {"PRTSC", 0x2C},
+    {"PRTSCN", 0x2C}, {"INSERT", 0x2D}, {"INS", 0x2D}, {"DELETE", 0x2E}, {"DEL", 0x2E}, {"HELP", 0x2F},
+    {"LWIN", 0x5B}, {"RWIN", 0x5C}, {"APPS", 0x5D}, {"SLEEP", 0x5F}, {"MULTIPLY", 0x6A}, {"ADD", 0x6B},
+    {"SEPARATOR", 0x6C}, {"SUBTRACT", 0x6D}, {"DECIMAL", 0x6E}, {"DIVIDE", 0x6F}, {"NUMLOCK", 0x90},
+    {"SCROLL", 0x91}, {"SCROLLLOCK", 0x91}, {"LSHIFT", 0xA0}, {"RSHIFT", 0xA1}, {"LCONTROL", 0xA2},
+    {"RCONTROL", 0xA3}, {"LMENU", 0xA4}, {"RMENU", 0xA5}, {"BROWSER_BACK", 0xA6}, {"BROWSER_FORWARD", 0xA7},
+    {"BROWSER_REFRESH", 0xA8}, {"BROWSER_STOP", 0xA9}, {"BROWSER_SEARCH", 0xAA}, {"BROWSER_FAVORITES", 0xAB},
+    {"BROWSER_HOME", 0xAC}, {"VOLUME_MUTE", 0xAD}, {"VOLUME_DOWN", 0xAE}, {"VOLUME_UP", 0xAF},
+    {"MEDIA_NEXT_TRACK", 0xB0}, {"MEDIA_PREV_TRACK", 0xB1}, {"MEDIA_STOP", 0xB2}, {"MEDIA_PLAY_PAUSE", 0xB3},
+    {"LAUNCH_MAIL", 0xB4}, {"LAUNCH_MEDIA_SELECT", 0xB5}, {"LAUNCH_APP1", 0xB6}, {"LAUNCH_APP2", 0xB7},
+    {"OEM_1", 0xBA}, {"OEM_PLUS", 0xBB}, {"OEM_COMMA", 0xBC}, {"OEM_MINUS", 0xBD}, {"OEM_PERIOD", 0xBE},
+    {"OEM_2", 0xBF}, {"OEM_3", 0xC0}, {"OEM_4", 0xDB}, {"OEM_5", 0xDC}, {"OEM_6", 0xDD}, {"OEM_7", 0xDE},
+    {"OEM_8", 0xDF}, {"OEM_102", 0xE2}, {"PROCESSKEY", 0xE5}, {"PACKET", 0xE7}, {"ATTN", 0xF6},
+    {"CRSEL", 0xF7}, {"EXSEL", 0xF8}, {"EREOF", 0xF9}, {"PLAY", 0xFA}, {"ZOOM", 0xFB}, {"PA1", 0xFD},
+    {"OEM_CLEAR", 0xFE},
+};
+
+// The modifier words people write, each for the letter Vorn reads.
+static const struct {
+    const char *word;
+    char letter;
+} MODIFIER_WORDS[] = {
+    {"CTRL", 'C'}, {"CONTROL", 'C'}, {"CTL", 'C'}, {"ALT", 'A'}, {"SHIFT", 'S'}, {"WIN", 'W'}, {"WINDOWS", 'W'},
+};
+
+static char Upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c;
+}
+
+static int EqualsIgnoringCase(const char *text, int length, const char *name)
+{
+    int i = 0;
+    for (; i < length && name[i]; ++i) {
+        if (Upper(text[i]) != name[i])
+            return 0;
+    }
+    return i == length && !name[i];
+}
+
+// "F5", "NUMPAD5", "NUM5": the code, or 0.
+static int PatternKeyCode(const char *name, int length)
+{
+    static const struct {
+        const char *prefix;
+        int first, last, base;
+    } PATTERNS[] = {{"F", 1, 24, 0x70 - 1}, {"NUMPAD", 0, 9, 0x60}, {"NUM", 0, 9, 0x60}};
+    for (const auto &pattern : PATTERNS) {
+        int prefix = (int)strlen(pattern.prefix);
+        if (length <= prefix || length > prefix + 2 || !EqualsIgnoringCase(name, prefix, pattern.prefix))
+            continue;
+        int number = 0;
+        for (int i = prefix; i < length; ++i) {
+            if (name[i] < '0' || name[i] > '9')
+                return 0;
+            number = number * 10 + name[i] - '0';
+        }
+        if (number >= pattern.first && number <= pattern.last && !(length == prefix + 2 && name[prefix] == '0'))
+            return pattern.base + number;
+    }
+    return 0;
+}
+
+// The virtual-key code of a key's name, "VK_" before it or not, in any case; 0 for none.
+static int VirtualKeyCode(const char *name, int length)
+{
+    if (length > 3 && EqualsIgnoringCase(name, 3, "VK_")) {
+        name += 3;
+        length -= 3;
+    }
+    for (const VirtualKeyName &key : VIRTUAL_KEYS) {
+        if (EqualsIgnoringCase(name, length, key.name))
+            return key.code;
+    }
+    return PatternKeyCode(name, length);
+}
+
+// The separators between the fields of a line written with spaces for tabs:
+// the space, and the full-width space an IME types. Returns the separator's
+// length at text, 0 where none stands.
+static int SeparatorAt(unsigned codePage, const char *text, int length)
+{
+    unsigned point = 0;
+    if (text[0] == ' ')
+        return 1;
+    int size = (unsigned char)text[0] >= 0x80 ? DecodeCharacter(codePage, text, length, &point) : 0;
+    return size > 0 && point == 0x3000 ? size : 0;
+}
+
+// A field as it is written, or as corrected.
+struct FieldFix {
+    char text[FIX_LINE_SIZE];
+    int length;
+    unsigned corrections;
+};
+
+static void KeepField(SettingField field, FieldFix *fix)
+{
+    memcpy(fix->text, field.text, (size_t)field.length);
+    fix->length = field.length;
+    fix->corrections = 0;
+}
+
+static void SetField(FieldFix *fix, const char *text, int length, unsigned corrections)
+{
+    memcpy(fix->text, text, (size_t)length);
+    fix->length = length;
+    fix->corrections = corrections;
+}
+
+// A field's characters with full-width forms as half-width ones; returns the
+// length, -1 where it holds a character beyond ASCII with no half-width form.
+static int HalfWidth(unsigned codePage, SettingField field, char *out, int *fullWidth)
+{
+    int used = 0;
+    *fullWidth = 0;
+    for (int i = 0; i < field.length;) {
+        if ((unsigned char)field.text[i] < 0x80) {
+            out[used++] = field.text[i++];
+            continue;
+        }
+        unsigned point = 0;
+        int size = DecodeCharacter(codePage, field.text + i, field.length - i, &point);
+        if (size == 0 || !((point >= 0xFF01 && point <= 0xFF5E) || point == 0x3000))
+            return -1;
+        out[used++] = point == 0x3000 ? ' ' : (char)(point - 0xFEE0);
+        *fullWidth = 1;
+        i += size;
+    }
+    return used;
+}
+
+static int TrimSpaces(const char *text, int length, int keep)
+{
+    while (length > keep && text[length - 1] == ' ')
+        --length;
+    return length;
+}
+
+static unsigned WidthAndSpace(int fullWidth, int trimmed, int length)
+{
+    return (fullWidth ? CORRECTED_FULL_WIDTH : 0) | (trimmed < length ? CORRECTED_TRAILING_SPACE : 0);
+}
+
+static int IsWordSeparator(char c)
+{
+    return c == '+' || c == '-' || c == ' ' || c == ',';
+}
+
+// The letters a modifier word or a run of modifier letters in either case
+// stands for; returns how many, -1 for any other word.
+static int ModifierLetters(const char *word, int length, char *letters)
+{
+    for (const auto &entry : MODIFIER_WORDS) {
+        if (EqualsIgnoringCase(word, length, entry.word)) {
+            letters[0] = entry.letter;
+            return 1;
+        }
+    }
+    for (int i = 0; i < length; ++i) {
+        letters[i] = Upper(word[i]);
+        if (!strchr("ACSW", letters[i]))
+            return -1;
+    }
+    return length;
+}
+
+// Small letters and words ("ca", "Ctrl+Alt", "Win") as the capitals Vorn
+// reads. Returns 1 for a field of modifiers only, corrected or not.
+static int FixModifiers(unsigned codePage, SettingField field, FieldFix *fix)
+{
+    KeepField(field, fix);
+    char half[FIX_LINE_SIZE], letters[FIX_LINE_SIZE];
+    int fullWidth, length = field.length < SETTING_LINE_SIZE ? HalfWidth(codePage, field, half, &fullWidth) : -1;
+    if (length < 0)
+        return 0;
+    int trimmed = TrimSpaces(half, length, 0), count = 0;
+    for (int i = 0; i < trimmed;) {
+        if (IsWordSeparator(half[i])) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < trimmed && !IsWordSeparator(half[end]))
+            ++end;
+        int letterCount = ModifierLetters(half + i, end - i, letters + count);
+        if (letterCount < 0)
+            return 0;
+        count += letterCount;
+        i = end;
+    }
+    // Separators alone say nothing certain.
+    if (count == 0 && trimmed > 0)
+        return 0;
+    if (count != field.length || memcmp(letters, field.text, (size_t)count) != 0) {
+        int renamed = count != trimmed || memcmp(letters, half, (size_t)count) != 0;
+        SetField(fix, letters, count, WidthAndSpace(fullWidth, trimmed, length) | (renamed ? CORRECTED_MODIFIERS : 0));
+    }
+    return 1;
+}
+
+// A name Vorn knows, in its own case; null for none.
+static const char *VornKeyName(const char *name, int length, int keyCode)
+{
+    for (const KeyName *entry = KeyNameTable; entry->name; ++entry) {
+        if (EqualsIgnoringCase(name, length, entry->name) || entry->code == keyCode)
+            return entry->name;
+    }
+    return nullptr;
+}
+
+// A key written in full width, in another case, or by a name Vorn does not
+// know, as Vorn names it. Returns 1 where the field names a key as corrected.
+static int FixKey(unsigned codePage, SettingField field, FieldFix *fix, LineFix *line)
+{
+    KeepField(field, fix);
+    char half[FIX_LINE_SIZE];
+    int fullWidth, length = field.length < SETTING_LINE_SIZE ? HalfWidth(codePage, field, half, &fullWidth) : -1;
+    if (length < 0)
+        return field.length == 1;
+    // A space alone is the space key.
+    int trimmed = TrimSpaces(half, length, 1);
+    unsigned corrections = WidthAndSpace(fullWidth, trimmed, length);
+    if (trimmed == 1) {
+        char key = half[0];
+        // Full-width, a small letter is the letter's key; a sign would name some other key.
+        if (fullWidth && key >= 'a' && key <= 'z')
+            key = Upper(key);
+        else if (fullWidth && !(key >= 'A' && key <= 'Z') && !(key >= '0' && key <= '9') && key != ' ') {
+            line->notes |= NOTE_FULL_WIDTH_SIGN;
+            line->sign = key;
+            return 0;
+        }
+        if (corrections)
+            SetField(fix, &key, 1, corrections);
+        return 1;
+    }
+    const char *name = VornKeyName(half, trimmed, -1);
+    int keyCode = name ? 0 : VirtualKeyCode(half, trimmed);
+    if (!name && keyCode == 0) {
+        // Unknown: only spaces after it are certain to go.
+        if (!fullWidth && trimmed < length)
+            SetField(fix, half, trimmed, corrections);
+        return 0;
+    }
+    // F12 names a character, but Windows keeps the key for the debugger.
+    if (!name && (keyCode < 0x20 || keyCode > 0x7E || keyCode == 0x7B)) {
+        line->notes |= NOTE_KEY_CANNOT_BIND;
+        line->keyCode = keyCode;
+        return 0;
+    }
+    line->keyCode = keyCode;
+    if (!name)
+        name = VornKeyName("", 0, keyCode);
+    if (name) {
+        int renamed = (int)strlen(name) != trimmed || memcmp(name, half, (size_t)trimmed) != 0;
+        unsigned named = !renamed ? 0 : keyCode ? CORRECTED_KEY_NAME : CORRECTED_NAME;
+        if (corrections || renamed)
+            SetField(fix, name, (int)strlen(name), corrections | named);
+    } else {
+        char key = (char)keyCode;
+        SetField(fix, &key, 1, corrections | CORRECTED_KEY_NAME);
+    }
+    return 1;
+}
+
+// An action in full width or another case as Vorn names it; returns the
+// action as corrected.
+static ActionCode FixAction(unsigned codePage, SettingField field, FieldFix *fix)
+{
+    KeepField(field, fix);
+    char half[FIX_LINE_SIZE];
+    int fullWidth, length = field.length < SETTING_LINE_SIZE ? HalfWidth(codePage, field, half, &fullWidth) : -1;
+    if (length < 0)
+        return LookupActionName(field);
+    int trimmed = TrimSpaces(half, length, 0);
+    unsigned corrections = WidthAndSpace(fullWidth, trimmed, length);
+    for (const ActionName *entry = ActionNameTable; entry->name; ++entry) {
+        if (EqualsIgnoringCase(half, trimmed, entry->name)) {
+            int renamed = memcmp(entry->name, half, (size_t)trimmed) != 0;
+            if (corrections || renamed)
+                SetField(fix, entry->name, trimmed, corrections | (renamed ? CORRECTED_NAME : 0));
+            return entry->action;
+        }
+    }
+    if (!fullWidth && trimmed < length)
+        SetField(fix, half, trimmed, corrections);
+    return ACTION_NONE;
+}
+
+// A target or parameters in quotes of the user's own: Vorn adds its own.
+static void FixQuotes(SettingField field, FieldFix *fix)
+{
+    KeepField(field, fix);
+    if (field.length >= 2 && field.text[0] == '"' && field.text[field.length - 1] == '"' &&
+        !memchr(field.text + 1, '"', (size_t)field.length - 2))
+        SetField(fix, field.text + 1, field.length - 2, CORRECTED_QUOTES);
+}
+
+static void Append(char *out, int *used, const char *text, int length)
+{
+    if (*used + length <= FIX_LINE_SIZE - 1) {
+        memcpy(out + *used, text, (size_t)length);
+        *used += length;
+    }
+}
+
+// A line with tabs: its fields corrected, the bytes between them as they are.
+static void FixTabbedLine(unsigned codePage, const char *body, LineFix *line)
+{
+    SettingLineFields split;
+    SplitSettingLine(body, &split);
+    FieldFix fields[SETTING_FIELD_COUNT];
+    FixModifiers(codePage, split.fields[0], &fields[0]);
+    FixKey(codePage, split.fields[1], &fields[1], line);
+    int exec = FixAction(codePage, split.fields[2], &fields[2]) == ACTION_EXEC;
+    for (int i = 3; i < SETTING_FIELD_COUNT; ++i) {
+        if (exec)
+            FixQuotes(split.fields[i], &fields[i]);
+        else
+            KeepField(split.fields[i], &fields[i]);
+    }
+    const char *cursor = body;
+    int used = 0;
+    for (int i = 0; i < SETTING_FIELD_COUNT; ++i) {
+        Append(line->after, &used, cursor, (int)(split.fields[i].text - cursor));
+        Append(line->after, &used, fields[i].text, fields[i].length);
+        line->corrections |= fields[i].corrections;
+        cursor = split.fields[i].text + split.fields[i].length;
+    }
+    Append(line->after, &used, cursor, (int)strlen(cursor));
+    line->afterLength = used;
+}
+
+static int SkipSeparators(unsigned codePage, const char *text, int length, int at)
+{
+    int size;
+    while (at < length && (size = SeparatorAt(codePage, text + at, length - at)) > 0)
+        at += size;
+    return at;
+}
+
+static int WordEnd(unsigned codePage, const char *text, int length, int at)
+{
+    while (at < length && SeparatorAt(codePage, text + at, length - at) == 0) {
+        unsigned point;
+        int size = (unsigned char)text[at] >= 0x80 ? DecodeCharacter(codePage, text + at, length - at, &point) : 0;
+        at += size > 0 ? size : 1;
+    }
+    return at;
+}
+
+// The fields of a line written with spaces for tabs, where they are certain:
+// modifiers (or none), key and action, then for EXEC a target with no space
+// in it, or a quoted one and what follows it as parameters. Leaves the line
+// as it is where that cannot be told.
+static void FixSpacedLine(unsigned codePage, const char *body, int length, LineFix *line)
+{
+    SettingField words[3];
+    for (int i = 0, at = 0; i < 3; ++i) {
+        at = SkipSeparators(codePage, body, length, at);
+        int end = WordEnd(codePage, body, length, at);
+        words[i] = {body + at, end - at};
+        at = end;
+    }
+    FieldFix modifiers, key, action;
+    LineFix ignored;
+    ActionCode code = ACTION_NONE;
+    int actionWord = 0;
+    // With modifiers first, else without them.
+    for (int form = 0; form < 2 && code == ACTION_NONE; ++form) {
+        if (form == 0 && !(words[0].length > 0 && FixModifiers(codePage, words[0], &modifiers)))
+            continue;
+        if (form == 1)
+            KeepField({body, 0}, &modifiers);
+        actionWord = 2 - form;
+        if (words[actionWord - 1].length > 0 && FixKey(codePage, words[actionWord - 1], &key, &ignored))
+            code = FixAction(codePage, words[actionWord], &action);
+    }
+    if (code == ACTION_NONE)
+        return;
+    int rest = SkipSeparators(codePage, body, length, (int)(words[actionWord].text - body) + words[actionWord].length);
+    SettingField target = {body + rest, length - rest}, parameters = {body + length, 0};
+    unsigned corrections = CORRECTED_TABS | modifiers.corrections | key.corrections | action.corrections;
+    if (rest < length && code != ACTION_EXEC)
+        return;
+    if (rest < length && body[rest] == '"') {
+        const char *close = (const char *)memchr(body + rest + 1, '"', (size_t)(length - rest - 1));
+        int after = close ? (int)(close - body) + 1 : length;
+        int start = SkipSeparators(codePage, body, length, after);
+        if (!close || (start == after && after < length))
+            return;
+        target = {body + rest + 1, after - rest - 2};
+        parameters = {body + start, length - start};
+        corrections |= CORRECTED_QUOTES;
+    } else if (WordEnd(codePage, body, length, rest) < length) {
+        return;
+    }
+    FieldFix unquoted;
+    FixQuotes(parameters, &unquoted);
+    int used = 0;
+    Append(line->after, &used, modifiers.text, modifiers.length);
+    Append(line->after, &used, "\t", 1);
+    Append(line->after, &used, key.text, key.length);
+    Append(line->after, &used, "\t", 1);
+    Append(line->after, &used, action.text, action.length);
+    if (rest < length) {
+        Append(line->after, &used, "\t", 1);
+        Append(line->after, &used, target.text, target.length);
+    }
+    if (unquoted.length > 0) {
+        Append(line->after, &used, "\t", 1);
+        Append(line->after, &used, unquoted.text, unquoted.length);
+    }
+    line->afterLength = used;
+    line->corrections |= corrections | unquoted.corrections;
+}
+
+// The line, without its LF, corrected into line->after.
+static void FixLine(unsigned codePage, const char *text, int length, LineFix *line)
+{
+    // NULs out first: what is left is the line the user sees.
+    char body[SETTING_LINE_SIZE + 1];
+    int used = 0, tooLong = 0;
+    for (int i = 0; i < length; ++i) {
+        if (text[i] == '\0')
+            line->corrections |= CORRECTED_NUL;
+        else if (used < SETTING_LINE_SIZE)
+            body[used++] = text[i];
+        else
+            tooLong = 1;
+    }
+    // A line too long for Vorn to read is the user's to shorten.
+    if (tooLong || used >= SETTING_LINE_SIZE) {
+        line->corrections = 0;
+        line->afterLength = -1;
+        return;
+    }
+    int cr = used > 0 && body[used - 1] == '\r';
+    used -= cr;
+    body[used] = '\0';
+    memcpy(line->after, body, (size_t)used);
+    line->afterLength = used;
+    if (memchr(body, '\t', (size_t)used))
+        FixTabbedLine(codePage, body, line);
+    else if (used > 0 && !memchr(body, '\r', (size_t)used))
+        FixSpacedLine(codePage, body, used, line);
+    if (cr)
+        Append(line->after, &line->afterLength, "\r", 1);
+}
+
+static int IsUtf16(SettingEncoding encoding)
+{
+    return encoding == ENCODING_UTF16 || encoding == ENCODING_UTF16_BE;
+}
+
+int NextLineFix(const SettingFix *fix, LineFix *line)
+{
+    // A character that has no form in the code page is the user's to change first.
+    int start = line->next;
+    if (fix->tooLarge || fix->unconvertibleCount > 0 || start >= fix->textLength)
+        return 0;
+    const char *text = fix->text + start;
+    const char *lf = (const char *)memchr(text, '\n', (size_t)(fix->textLength - start));
+    int length = lf ? (int)(lf - text) : fix->textLength - start;
+    int number = line->number + 1;
+    memset(line, 0, sizeof *line);
+    line->number = number;
+    line->before = text;
+    line->beforeLength = length;
+    line->next = start + length + (lf ? 1 : 0);
+    FixLine(fix->codePage, text, length, line);
+    line->lineEnd = "\n";
+    if (!lf) {
+        // Text past the last LF is a line to the user, and none to Vorn until it ends.
+        int cr = length > 0 && text[length - 1] == '\r';
+        line->lineEnd = line->afterLength == 0 ? "" : cr ? "\n" : fix->lineEnd;
+        if (line->afterLength != 0)
+            line->corrections |= CORRECTED_LINE_END;
+    }
+    // Converted, a line changes with every character beyond ASCII, and
+    // UTF-16 changes every line; the byte order mark goes with line 1.
+    int beyondAscii = 0;
+    for (int i = 0; i < length && !beyondAscii; ++i)
+        beyondAscii = (unsigned char)text[i] >= 0x80;
+    if (fix->encoding != ENCODING_FITS &&
+        (beyondAscii || IsUtf16(fix->encoding) || (number == 1 && fix->encoding == ENCODING_UTF8_BOM)))
+        line->corrections |= CORRECTED_ENCODING;
+    return 1;
+}
+
+// The next character of UTF-8 or UTF-16 text; a sequence that is none
+// gives its first byte or unit as a point no code page has.
+static int NextSourcePoint(const char *bytes, int length, SettingEncoding encoding, unsigned *point)
+{
+    if (!IsUtf16(encoding)) {
+        int size = DecodeUtf8(bytes, length, point);
+        if (size > 0)
+            return size;
+        *point = 0xDC00 | (unsigned char)bytes[0];
+        return 1;
+    }
+    const unsigned char *units = (const unsigned char *)bytes;
+    int high = encoding == ENCODING_UTF16_BE ? 0 : 1;
+    if (length < 2) {
+        *point = 0xDC00 | units[0];
+        return length;
+    }
+    unsigned first = (unsigned)units[high] << 8 | units[1 - high];
+    if (first >= 0xD800 && first < 0xDC00 && length >= 4) {
+        unsigned second = (unsigned)units[2 + high] << 8 | units[3 - high];
+        if (second >= 0xDC00 && second < 0xE000) {
+            *point = 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00);
+            return 4;
+        }
+    }
+    *point = first;
+    return 2;
+}
+
+// The file's text in the code page Vorn reads; a character the code page has
+// no form of is told, and left out.
+static void ConvertText(SettingFix *fix)
+{
+    const char *bytes = fix->original;
+    int length = fix->originalLength, at = 0, line = 1;
+    if (fix->encoding == ENCODING_UTF8_BOM)
+        at = 3;
+    else if (IsUtf16(fix->encoding) && length >= 2 &&
+             ((unsigned char)bytes[0] + (unsigned char)bytes[1] == 0xFF + 0xFE) && bytes[0] != bytes[1])
+        at = 2;
+    while (at < length) {
+        unsigned point;
+        at += NextSourcePoint(bytes + at, length - at, fix->encoding, &point);
+        char encoded[LONGEST_CHARACTER];
+        int size = point < 0x80 ? (encoded[0] = (char)point, 1) : EncodeCharacter(fix->codePage, point, encoded);
+        if (size == 0 || (point >= 0xD800 && point < 0xE000)) {
+            if (fix->unconvertibleCount < MAX_FILE_FINDINGS)
+                fix->unconvertible[fix->unconvertibleCount] = {line, point};
+            ++fix->unconvertibleCount;
+            size = 0;
+        }
+        if (fix->textLength + size > FIX_TEXT_SIZE) {
+            fix->tooLarge = 1;
+            return;
+        }
+        memcpy(fix->text + fix->textLength, encoded, (size_t)size);
+        fix->textLength += size;
+        line += point == '\n';
+    }
+}
+
+// Vorn reads the file 99 bytes at a time, and a NUL ends what it takes of
+// that read: the rest of it is dropped, with any LF in it.
+static void FindNulLosses(SettingFix *fix)
+{
+    int line = 1;
+    for (long at = 0; at < fix->originalLength; ++at) {
+        if (fix->original[at] != '\0') {
+            line += fix->original[at] == '\n';
+            continue;
+        }
+        long end = at - at % SETTING_READ_SIZE + SETTING_READ_SIZE;
+        if (end > fix->originalLength)
+            end = fix->originalLength;
+        int joined = line;
+        for (long i = at; i < end; ++i)
+            joined += fix->original[i] == '\n';
+        if (fix->nulCount < MAX_FILE_FINDINGS)
+            fix->nuls[fix->nulCount] = {line, at, end - 1,
+                                        joined == line ? 0 : end == fix->originalLength ? -1 : joined};
+        ++fix->nulCount;
+        line = joined;
+        at = end - 1;
+    }
+}
+
+void FixSettingText(const char *bytes, int length, unsigned codePage, SettingFix *fix)
+{
+    fix->codePage = codePage;
+    fix->tooLarge = length > FIX_FILE_SIZE;
+    fix->originalLength = fix->tooLarge ? 0 : length;
+    fix->textLength = fix->fixedLength = fix->changedLines = 0;
+    fix->nulCount = fix->unconvertibleCount = 0;
+    memcpy(fix->original, bytes, (size_t)fix->originalLength);
+    EncodingScan scan;
+    memset(&scan, 0, sizeof scan);
+    ScanEncoding(&scan, fix->original, fix->originalLength);
+    fix->encoding = EncodingVerdict(&scan, codePage);
+    if (fix->encoding == ENCODING_FITS) {
+        memcpy(fix->text, fix->original, (size_t)fix->originalLength);
+        fix->textLength = fix->originalLength;
+    } else {
+        ConvertText(fix);
+    }
+    if (!IsUtf16(fix->encoding))
+        FindNulLosses(fix);
+    fix->aligned = !fix->tooLarge && !IsUtf16(fix->encoding) && scan.nulBytes == 0;
+    // A line end added after the last line follows the file's own.
+    const char *lf = (const char *)memchr(fix->text, '\n', (size_t)fix->textLength);
+    fix->lineEnd = lf && (lf == fix->text || lf[-1] != '\r') ? "\n" : "\r\n";
+
+    LineFix line;
+    memset(&line, 0, sizeof line);
+    while (NextLineFix(fix, &line)) {
+        const char *written = line.afterLength >= 0 ? line.after : line.before;
+        int writtenLength = line.afterLength >= 0 ? line.afterLength : line.beforeLength;
+        // Lines written with spaces may each gain a tab.
+        if (fix->fixedLength + writtenLength + 2 > (int)sizeof fix->fixed) {
+            fix->tooLarge = 1;
+            return;
+        }
+        memcpy(fix->fixed + fix->fixedLength, written, (size_t)writtenLength);
+        fix->fixedLength += writtenLength;
+        memcpy(fix->fixed + fix->fixedLength, line.lineEnd, strlen(line.lineEnd));
+        fix->fixedLength += (int)strlen(line.lineEnd);
+        fix->changedLines += line.corrections != 0;
+    }
+}
+
+int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix)
+{
+    HANDLE file;
+    if (PlatformOpenFile(path, &file) != 0)
+        return 1;
+    // One byte more than is corrected tells a file too large.
+    static char bytes[FIX_FILE_SIZE + 1];
+    int length = 0, count;
+    while (length < FIX_FILE_SIZE + 1 &&
+           (count = PlatformReadFile(file, bytes + length, FIX_FILE_SIZE + 1 - length)) > 0)
+        length += count;
+    PlatformCloseFile(file);
+    FixSettingText(bytes, length, codePage, fix);
+    return 0;
+}
+
+int FixChangesFile(const SettingFix *fix)
+{
+    return !fix->tooLarge && fix->changedLines > 0 && fix->unconvertibleCount == 0;
+}
+
+int SuggestLine(const char *line, int length, int shift, char key, char *out, int capacity)
+{
+    char body[SETTING_LINE_SIZE];
+    if (length <= 0 || length >= SETTING_LINE_SIZE)
+        return 0;
+    memcpy(body, line, (size_t)length);
+    body[length] = '\0';
+    SettingLineFields split;
+    SplitSettingLine(body, &split);
+    const SettingField *fields = split.fields;
+    int addS = shift && !memchr(fields[0].text, 'S', (size_t)fields[0].length);
+    // One tab between the fields, and none after the last that holds text.
+    int used = snprintf(out, (size_t)capacity, "%.*s%s\t%c\t%.*s", fields[0].length, fields[0].text, addS ? "S" : "",
+                        key, fields[2].length, fields[2].text);
+    for (int i = 3; i < SETTING_FIELD_COUNT; ++i) {
+        if (used < capacity && (fields[3].length > 0 || fields[4].length > 0) && (i == 3 || fields[4].length > 0))
+            used += snprintf(out + used, (size_t)(capacity - used), "\t%.*s", fields[i].length, fields[i].text);
+    }
+    return used < capacity ? used : capacity - 1;
+}
+
+int NextArgument(unsigned codePage, const char **rest, char *argument, int capacity)
+{
+    const char *at = *rest;
+    while (*at == ' ' || *at == '\t')
+        ++at;
+    if (!*at)
+        return 0;
+    int used = 0, quoted = 0;
+    auto add = [&](const char *bytes, int count) {
+        if (used + count < capacity) {
+            memcpy(argument + used, bytes, (size_t)count);
+            used += count;
+        }
+    };
+    while (*at && (quoted || (*at != ' ' && *at != '\t'))) {
+        if (*at == '\\') {
+            int backslashes = (int)strspn(at, "\\");
+            // Before a quote, each pair is one backslash and an odd one makes the quote literal.
+            int beforeQuote = at[backslashes] == '"';
+            for (int i = 0; i < (beforeQuote ? backslashes / 2 : backslashes); ++i)
+                add("\\", 1);
+            at += backslashes;
+            if (beforeQuote && backslashes % 2 == 1)
+                add(at++, 1);
+        } else if (*at == '"') {
+            // In quotes, "" is one quote and the quotes go on.
+            if (quoted && at[1] == '"') {
+                add(at, 1);
+                at += 2;
+            } else {
+                quoted = !quoted;
+                ++at;
+            }
+        } else {
+            unsigned point;
+            int size = (unsigned char)*at >= 0x80 ? DecodeCharacter(codePage, at, (int)strlen(at), &point) : 1;
+            add(at, size > 0 ? size : 1);
+            at += size > 0 ? size : 1;
+        }
+    }
+    argument[used] = '\0';
+    *rest = at;
+    return 1;
+}
