@@ -1,12 +1,13 @@
 // Any bytes as the settings file, served in reads of a size the input chooses,
 // with a read that may fail, through the recording fake platform; and
-// vorn-check's report of the same bytes.
+// vorn-check's report and corrections of the same bytes.
 #include <stdint.h>
 #include <string.h>
 
 #include <string>
 #include <vector>
 
+#include "check/setting_fix.h"
 #include "check_agreement.h"
 #include "fake_platform.h"
 #include "fuzz_check.h"
@@ -71,6 +72,28 @@ bool SameTable(const Outcome &a, const Outcome &b)
     return memcmp(a.table.slots, b.table.slots, sizeof a.table.slots) == 0;
 }
 
+int LineEnds(const char *text, int length)
+{
+    int count = 0;
+    for (int i = 0; i < length; ++i)
+        count += text[i] == '\n';
+    return count;
+}
+
+// Corrected, every line keeps its slot, at most the last gains its line
+// end, and the corrected file has nothing more to correct.
+void CheckCorrections(const std::string &contents)
+{
+    static SettingFix fix, again;
+    FixSettingText(contents.data(), (int)contents.size(), 932, &fix);
+    if (!FixChangesFile(&fix))
+        return;
+    int added = LineEnds(fix.fixed, fix.fixedLength) - LineEnds(fix.text, fix.textLength);
+    FUZZ_CHECK(added == 0 || added == 1);
+    FixSettingText(fix.fixed, fix.fixedLength, 932, &again);
+    FUZZ_CHECK(again.changedLines == 0);
+}
+
 }  // namespace
 
 // The first byte chooses the read size, the second whether a read fails.
@@ -88,5 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(SameTable(outcome, Load(contents, 99, -1)));
     // vorn-check reports exactly what the loader binds.
     FUZZ_CHECK(CheckDisagreesWithLoader(contents).empty());
+    CheckCorrections(contents);
     return 0;
 }

@@ -346,6 +346,11 @@ static void FixTabbedLine(unsigned codePage, const char *body, LineFix *line)
         else
             KeepField(split.fields[i], &fields[i]);
     }
+    // A field emptied would merge the tabs around it and move the fields after it.
+    for (int i = 1; i < SETTING_FIELD_COUNT; ++i) {
+        if (fields[i].length == 0)
+            KeepField(split.fields[i], &fields[i]);
+    }
     const char *cursor = body;
     int used = 0;
     for (int i = 0; i < SETTING_FIELD_COUNT; ++i) {
@@ -484,7 +489,7 @@ int NextLineFix(const SettingFix *fix, LineFix *line)
 {
     // A character that has no form in the code page is the user's to change first.
     int start = line->next;
-    if (fix->tooLarge || fix->unconvertibleCount > 0 || start >= fix->textLength)
+    if (fix->tooLarge || fix->misread || fix->unconvertibleCount > 0 || start >= fix->textLength)
         return 0;
     const char *text = fix->text + start;
     const char *lf = (const char *)memchr(text, '\n', (size_t)(fix->textLength - start));
@@ -605,6 +610,7 @@ void FixSettingText(const char *bytes, int length, unsigned codePage, SettingFix
 {
     fix->codePage = codePage;
     fix->tooLarge = length > FIX_FILE_SIZE;
+    fix->misread = 0;
     fix->originalLength = fix->tooLarge ? 0 : length;
     fix->textLength = fix->fixedLength = fix->changedLines = 0;
     fix->nulCount = fix->unconvertibleCount = 0;
@@ -641,6 +647,14 @@ void FixSettingText(const char *bytes, int length, unsigned codePage, SettingFix
         memcpy(fix->fixed + fix->fixedLength, line.lineEnd, strlen(line.lineEnd));
         fix->fixedLength += (int)strlen(line.lineEnd);
         fix->changedLines += line.corrections != 0;
+    }
+    // Bytes that a NUL kept apart may join into what reads as UTF-8; such a
+    // file would be converted the next time, so it is left as it is.
+    memset(&scan, 0, sizeof scan);
+    ScanEncoding(&scan, fix->fixed, fix->fixedLength);
+    if (fix->changedLines > 0 && EncodingVerdict(&scan, codePage) != ENCODING_FITS) {
+        fix->misread = 1;
+        fix->changedLines = 0;
     }
 }
 

@@ -64,6 +64,7 @@ struct Unconvertible {
 struct SettingFix {
     unsigned codePage;
     int tooLarge;                    // nothing is corrected
+    int misread;                     // corrected, it would pass for UTF-8 or UTF-16: nothing is corrected
     SettingEncoding encoding;
     char original[FIX_FILE_SIZE];    // the file as read
     int originalLength;

@@ -85,15 +85,18 @@ TEST_F(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
                             "CA\tF\tQUIT \r\n"
                             "CA\tF\r\n" +
                             std::string(250, 'x') + "\n"
-                            "C\rE\rQUIT\r\n");  // without a tab, a CR still ends a field
+                            "C\rE\rQUIT\r\n"  // without a tab, a CR still ends a field
+                            "CA\tHome\tQUIT\r\n"
+                            "CA\tEsc\tQUIT\r\n"
+                            "CA\tF12\tQUIT\r\n");
     ASSERT_EQ(checked.result, 0);
     EXPECT_EQ(g_fake.openedNames, (std::vector<std::wstring>{L"some.vorn", L"some.vorn", L"some.vorn"}))
         << "corrections, lines, then bytes";
     const LineProblem expected[] = {PROBLEM_NONE, PROBLEM_BLANK, PROBLEM_NO_TAB, PROBLEM_UNKNOWN_KEY,
                                     PROBLEM_KEY_TRAILING_SPACE, PROBLEM_EMPTY_KEY, PROBLEM_UNKNOWN_ACTION,
                                     PROBLEM_ACTION_TRAILING_SPACE, PROBLEM_EMPTY_ACTION, PROBLEM_TOO_LONG,
-                                    PROBLEM_NONE};
-    ASSERT_EQ(checked.verdicts.size(), 11u);
+                                    PROBLEM_NONE, PROBLEM_UNKNOWN_KEY, PROBLEM_UNKNOWN_KEY, PROBLEM_UNKNOWN_KEY};
+    ASSERT_EQ(checked.verdicts.size(), 14u);
     for (size_t i = 0; i < checked.verdicts.size(); ++i) {
         EXPECT_EQ(checked.verdicts[i].problem, expected[i]) << "line " << i + 1;
         EXPECT_EQ(checked.verdicts[i].number, (int)i + 1);
@@ -101,7 +104,7 @@ TEST_F(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
     }
     EXPECT_EQ(checked.summary.bound, 2);
     EXPECT_EQ(checked.summary.blank, 1);
-    EXPECT_EQ(checked.summary.rejected, 8);
+    EXPECT_EQ(checked.summary.rejected, 11);
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
 
     for (const char *part : {"    1     0  10000  Ctrl+Alt+E",
@@ -111,7 +114,12 @@ TEST_F(VornCheck, GivesEachLineItsSlotAndItsReasonForRejection)
                              "use QUIT, ALERT or EXEC",
                              "the whole line was read as modifiers",
                              "the line has 250 bytes",
-                             "   11    10  10010  Ctrl+E                 QUIT\n"})
+                             "   11    10  10010  Ctrl+E                 QUIT\n",
+                             "unknown key \"Home\": Vorn names the Home key by the character '$' (virtual-key code"
+                             " 0x24)\n                    correction: CA<Tab>$<Tab>QUIT\n",
+                             "the key \"Esc\" cannot be bound: no character that can be written in the key field names"
+                             " its virtual-key code, 0x1B\n   14",
+                             "the key \"F12\" is F12, which Windows keeps for the debugger"})
         EXPECT_TRUE(Contains(checked.report, part)) << part;
 }
 
@@ -153,8 +161,10 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
                             "CA\tp\tALERT\n"
                             "CA\tj\tALERT\n"
                             "CA\tM\tEXEC\tC:\\gone.exe\n"
-                            "CA\tN\tEXEC\tC:\\here.exe\n" + beyondAscii, 437);
-    ASSERT_EQ(checked.verdicts.size(), 14u);
+                            "CA\tN\tEXEC\tC:\\here.exe\n"
+                            "CA\tQ\tEXEC\t\"C:\\a.exe\"\n"
+                            "CA\tR\tEXEC\texplorer.exe\t/select,\"C:\\a b\"\n" + beyondAscii, 437);
+    ASSERT_EQ(checked.verdicts.size(), 16u);
     const unsigned expected[] = {0,
                                  WARNING_DUPLICATE,
                                  WARNING_KEY_CHARACTER,
@@ -167,6 +177,8 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
                                  WARNING_KEY_CHARACTER,
                                  WARNING_TARGET_MISSING,
                                  0,
+                                 WARNING_QUOTED_TARGET,
+                                 WARNING_PARAMETER_QUOTES,
                                  WARNING_BEYOND_ASCII,
                                  WARNING_BEYOND_ASCII};
     for (size_t i = 0; i < checked.verdicts.size(); ++i)
@@ -180,9 +192,11 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
                              "Ctrl+Alt+F1 ",
                              "the small letter 'j' names the Num * key, not the J key",
                              "the target or parameters go beyond ASCII: Vorn reads code page 437, and ANSI (code page 1252)",
-                             "the hotkey will open nothing"})
+                             "the hotkey will open nothing",
+                             "the target holds quotes: Vorn puts it in quotes of its own",
+                             "by Windows' rules the program receives these arguments: [/select,C:\\a] [b]\n"})
         EXPECT_TRUE(Contains(checked.report, part)) << part;
-    EXPECT_EQ(checked.summary.warned, 11);
+    EXPECT_EQ(checked.summary.warned, 13);
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
 
     // Where ANSI is the code page Vorn reads, such text is read as saved.
@@ -223,6 +237,24 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
         ASSERT_EQ(checked.verdicts.size(), 1u);
         EXPECT_EQ(checked.verdicts[0].warnings, c.warnings) << c.line;
         EXPECT_TRUE(Contains(checked.report, c.said)) << checked.report;
+    }
+    // Every combination Windows keeps, as Microsoft lists them.
+    const struct {
+        const char *modifiers;
+        const char *keys;
+    } reserved[] = {{"CA", "."},
+                    {"C", "\x1b"},
+                    {"CS", "\x1b"},
+                    {"W", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 $%&'(,"},
+                    {"WS", "MSV%&'("},
+                    {"WC", "CDFNOQS \r%'s"},
+                    {"WA", "BDKR"}};
+    for (const auto &combination : reserved) {
+        for (const char *key = combination.keys; *key; ++key) {
+            Checked checked = Check(std::string(combination.modifiers) + "\t" + *key + "\tALERT\n");
+            ASSERT_EQ(checked.verdicts.size(), 1u);
+            EXPECT_TRUE(checked.verdicts[0].warnings & WARNING_RESERVED) << combination.modifiers << " " << *key;
+        }
     }
     SetReportLanguage(REPORT_JAPANESE);
     std::string japanese = Check("W\tL\tALERT\n").report;
@@ -341,6 +373,70 @@ TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
         << japanese;
 }
 
+// What --fix writes for each common mistake, in Shift-JIS as the IME types
+// it: the plain meaning where Vorn reads another, every other byte as it
+// was, and nothing more to correct the second time.
+TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
+{
+    static SettingFix fix, again;
+    const std::string fullWidthCa = "\x82\x62\x82\x60", ideographicSpace = "\x81\x40";
+    const std::string utf16 = std::string("\xff\xfe" "C\0A\0\t\0E\0\t\0Q\0U\0I\0T\0\r\0\n\0", 24);
+    const struct {
+        std::string file;
+        std::string fixed;
+        unsigned corrections;
+    } cases[] = {
+        {"CA\t\x82\x64\tALERT\r\n", "CA\tE\tALERT\r\n", CORRECTED_FULL_WIDTH},
+        {fullWidthCa + "\t\x82\x85\t\x82\x60\x82\x6b\x82\x64\x82\x71\x82\x73\r\n", "CA\tE\tALERT\r\n",
+         CORRECTED_FULL_WIDTH},
+        {"CA\t" + ideographicSpace + "\tALERT\n", "CA\t \tALERT\n", CORRECTED_FULL_WIDTH},
+        {"ca\tE\tALERT\nCtrl + alt\tE\tALERT\nWINDOWS\tE\tQUIT\n", "CA\tE\tALERT\nCA\tE\tALERT\nW\tE\tQUIT\n",
+         CORRECTED_MODIFIERS},
+        {"CA\tend\texec\tnotepad.exe\nCA\tArrowLeft\tAlert\n", "CA\tEND\tEXEC\tnotepad.exe\nCA\tLEFT\tALERT\n",
+         CORRECTED_NAME | CORRECTED_KEY_NAME},
+        {"CA\tHome\tALERT\nCA\tvk_f5\tALERT\nCA\tNUM5\tALERT\n", "CA\t$\tALERT\nCA\tt\tALERT\nCA\te\tALERT\n",
+         CORRECTED_KEY_NAME},
+        {"CA\tN\tEXEC\t\"C:\\Program Files\\a.exe\"\t\"x y\"\r\n", "CA\tN\tEXEC\tC:\\Program Files\\a.exe\tx y\r\n",
+         CORRECTED_QUOTES},
+        {"CA E EXEC notepad.exe\r\nS END QUIT\r\nLEFT ALERT\n", "CA\tE\tEXEC\tnotepad.exe\r\nS\tEND\tQUIT\r\n\tLEFT\tALERT\n",
+         CORRECTED_TABS},
+        {"CA E EXEC \"C:\\My Tools\\a.exe\" -x\n" + fullWidthCa + ideographicSpace + "E" + ideographicSpace + "QUIT\n",
+         "CA\tE\tEXEC\tC:\\My Tools\\a.exe\t-x\nCA\tE\tQUIT\n",
+         CORRECTED_TABS | CORRECTED_QUOTES | CORRECTED_FULL_WIDTH},
+        {"CA \tE  \tQUIT \r\n", "CA\tE\tQUIT\r\n", CORRECTED_TRAILING_SPACE},
+        {"CA\tE\tALERT\r\nCA\tF\tQUIT", "CA\tE\tALERT\r\nCA\tF\tQUIT\r\n", CORRECTED_LINE_END},
+        {std::string("CA\tE\tAL\0ERT\n", 12), "CA\tE\tALERT\n", CORRECTED_NUL},
+        {"\xef\xbb\xbf" "CA\tE\tEXEC\tC:\\\xe3\x83\x86.exe\n", "CA\tE\tEXEC\tC:\\\x83\x65.exe\n", CORRECTED_ENCODING},
+        {utf16, "CA\tE\tQUIT\r\n", CORRECTED_ENCODING},
+        // Unsure, or bound as written: left as it is.
+        {"CA E EXEC C:\\My Tools\\a.exe\nCA\tESC\tALERT\nCA\tF12\tALERT\nCA\t\x81\x93\tALERT\nCA\t%\tALERT\n"
+         "CA\te\tALERT\nCA\tX\tEXEC\texplorer.exe\t/select,\"C:\\a b\"\nnote\nCAx\tE\tQUIT\n\r\n",
+         "", 0},
+        // A character that code page 932 lacks: nothing is written.
+        {"CA\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\nca\tF\tQUIT\n", "", 0},
+    };
+    for (const auto &c : cases) {
+        FixSettingText(c.file.data(), (int)c.file.size(), 932, &fix);
+        std::string fixed(fix.fixed, fix.fixedLength);
+        EXPECT_EQ(FixChangesFile(&fix), !c.fixed.empty()) << testing::PrintToString(c.file);
+        if (!c.fixed.empty()) {
+            EXPECT_EQ(fixed, c.fixed) << testing::PrintToString(c.file);
+        }
+        unsigned corrections = 0;
+        LineFix line;
+        memset(&line, 0, sizeof line);
+        while (NextLineFix(&fix, &line))
+            corrections |= line.corrections;
+        EXPECT_EQ(corrections, c.corrections) << testing::PrintToString(c.file);
+        FixSettingText(fixed.data(), (int)fixed.size(), 932, &again);
+        EXPECT_EQ(again.changedLines, 0) << "a second --fix would change " << testing::PrintToString(fixed);
+    }
+    FixSettingText("CA\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\n", 23, 932, &fix);
+    ASSERT_EQ(fix.unconvertibleCount, 1);
+    EXPECT_EQ(fix.unconvertible[0].line, 1);
+    EXPECT_EQ(fix.unconvertible[0].point, 0x1F600u);
+}
+
 // Vorn reads the OEM code page; a file saved otherwise arrives garbled.
 TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
 {
@@ -382,6 +478,22 @@ TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
     }
     SetReportCodePage(932);
     EXPECT_TRUE(Contains(Check(cases[0].contents).report, "EXEC  \"C:\\\u30c6\u30b9\u30c8.exe\""));
+
+    // A stray NUL is no UTF-16: Vorn drops the rest of its 99-byte read, and
+    // the lines on both sides join; each line's correction is told apart.
+    Checked nul = Check("CA\tE\tALERT\r\n" + std::string(1, '\0') + "CA\tF\tQUIT\r\nCA\tG\tEXEC\t" +
+                        std::string(80, 'x') + "\r\nCA\tH\tQUIT\r\n");
+    EXPECT_EQ(nul.summary.encoding, ENCODING_FITS);
+    EXPECT_EQ(CheckExitStatus(&nul.summary), 1);
+    for (const char *part : {"warning: line 2 holds a NUL byte: Vorn reads the file in pieces of 99 bytes and drops the"
+                             " rest of a piece after a NUL, here bytes 13 to 99 of the file\n"
+                             "warning: so lines 2 to 3 are read as one line\n",
+                             "\nline 2, correction: CA<Tab>F<Tab>QUIT\n"})
+        EXPECT_TRUE(Contains(nul.report, part)) << part << "\n" << nul.report;
+    EXPECT_FALSE(Contains(nul.report, "UTF-16")) << nul.report;
+    std::string emoji = Check("ca\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\n").report;
+    EXPECT_TRUE(Contains(emoji, "line 1 holds '\U0001F600' (U+1F600), which code page 932 has no character for")) << emoji;
+    EXPECT_FALSE(Contains(emoji, "correction")) << emoji;
 }
 
 TEST_F(VornCheck, ExitStatusIsZeroOnlyForACleanFile)
