@@ -10,45 +10,73 @@
 
 namespace {
 
+// How vorn-check.exe is started. By default as a program that reads its
+// report starts it: its standard output and error on one pipe.
+struct Start {
+    DWORD flags = 0;                // CREATE_NEW_CONSOLE, as a double-click gives it, or CREATE_NO_WINDOW
+    bool ownConsole = false;        // standard output on the console it starts with
+    bool hidden = false;            // asked to start hidden, as a scheduled task or Start-Process -WindowStyle Hidden
+    HANDLE screen = nullptr;        // or a console screen of the test's own
+    std::string typed = "\r\n";     // its standard input: one Enter
+    std::string *errors = nullptr;  // standard error apart from the output
+};
+
+// What is in the pipe now, without waiting for more: a console the check
+// started may hold the pipe's other end after the check has ended.
+void Drain(HANDLE pipe, std::string *text)
+{
+    char buffer[4096];
+    DWORD available = 0, read = 0;
+    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+           ReadFile(pipe, buffer, sizeof buffer < available ? sizeof buffer : available, &read, nullptr) && read > 0)
+        text->append(buffer, read);
+}
+
 // Runs vorn-check.exe with the options on the file; returns its exit code
-// and what it printed. A console handle as screen takes its standard output;
-// with a console of its own (CREATE_NEW_CONSOLE), as a double-click gives it,
-// that console does. Its standard input is a pipe holding one Enter, so
-// waited tells whether it read that Enter, as a check waiting to close does.
-DWORD RunCheck(const std::wstring &file, std::string *output, DWORD creationFlags = 0,
-               const std::wstring &options = L"--lang en", HANDLE screen = nullptr, bool *waited = nullptr)
+// and what it printed. Its standard input is a pipe holding what is typed,
+// so waited tells whether it read all of it, as a check waiting to close does.
+DWORD RunCheck(const std::wstring &file, std::string *output, const std::wstring &options = L"--lang en",
+               const Start &start = Start(), bool *waited = nullptr)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd, writeEnd, inputRead, inputWrite;
-    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+    HANDLE readEnd, writeEnd, inputRead, inputWrite, errorRead = nullptr, errorWrite = nullptr;
+    // Room for all a check writes, which is read once it has ended.
+    const DWORD PIPE_SIZE = 1 << 16;
+    CreatePipe(&readEnd, &writeEnd, &inherit, PIPE_SIZE);
     CreatePipe(&inputRead, &inputWrite, &inherit, 0);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(inputWrite, HANDLE_FLAG_INHERIT, 0);
+    if (start.errors) {
+        CreatePipe(&errorRead, &errorWrite, &inherit, PIPE_SIZE);
+        SetHandleInformation(errorRead, HANDLE_FLAG_INHERIT, 0);
+    }
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.dwFlags = STARTF_USESTDHANDLES | (start.hidden ? STARTF_USESHOWWINDOW : 0);
+    startup.wShowWindow = SW_HIDE;
     startup.hStdInput = inputRead;
-    startup.hStdOutput = screen ? screen : (creationFlags & CREATE_NEW_CONSOLE) ? nullptr : writeEnd;
-    startup.hStdError = writeEnd;
+    startup.hStdOutput = start.screen ? start.screen : start.ownConsole ? nullptr : writeEnd;
+    startup.hStdError = start.errors ? errorWrite : writeEnd;
     std::wstring exe = ProgramDirectory() + L"vorn-check.exe";
     std::wstring commandLine = L"\"" + exe + L"\" " + options + L" \"" + file + L"\"";
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, creationFlags, nullptr, nullptr,
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, start.flags, nullptr, nullptr,
                         &startup, &process))
         return (DWORD)-1;
     CloseHandle(writeEnd);
+    if (errorWrite)
+        CloseHandle(errorWrite);
     DWORD written = 0;
-    WriteFile(inputWrite, "\r\n", 2, &written, nullptr);
+    WriteFile(inputWrite, start.typed.data(), (DWORD)start.typed.size(), &written, nullptr);
     DWORD code = (DWORD)-1;
-    char buffer[4096];
-    DWORD read = 0;
-    // The pipe closes when the check ends, or at the latest when the wait below ends it.
     if (WaitForSingleObject(process.hProcess, WAIT_MS) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
     else
         TerminateProcess(process.hProcess, 99);
-    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        output->append(buffer, read);
+    WaitForSingleObject(process.hProcess, WAIT_MS);
+    Drain(readEnd, output);
+    if (errorRead)
+        Drain(errorRead, start.errors);
     DWORD unread = 0;
     PeekNamedPipe(inputRead, nullptr, 0, nullptr, &unread, nullptr);
     if (waited)
@@ -56,6 +84,8 @@ DWORD RunCheck(const std::wstring &file, std::string *output, DWORD creationFlag
     CloseHandle(inputRead);
     CloseHandle(readEnd);
     CloseHandle(inputWrite);
+    if (errorRead)
+        CloseHandle(errorRead);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return code;
@@ -91,7 +121,7 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
 
     std::string output;
     bool waited = true;
-    EXPECT_EQ(RunCheck(file, &output, 0, L"", nullptr, &waited), 1u) << output;
+    EXPECT_EQ(RunCheck(file, &output, L"", Start(), &waited), 1u) << output;
     EXPECT_FALSE(waited) << "it waited in a console shared with its parent";
     // Through a pipe, with no console, the report is in the OEM code page.
     output = Decode(output, 932);
@@ -111,28 +141,56 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
     EXPECT_TRUE(Contains(output, "EXEC  \"C:\\\u30c4\u30fc\u30eb\\\u8a18\u9332.exe\"")) << output;
 
     // Double-clicked, it writes to a console of its own and keeps it open
-    // until Enter. Started by a program that reads its report, alone on a
-    // console that nobody sees, it never waits for an Enter nobody can press.
-    EXPECT_EQ(RunCheck(file, &output, CREATE_NEW_CONSOLE, L"--lang en", nullptr, &waited), 1u);
+    // until Enter, also for the message that it checks one file at a time
+    // when two are dropped on it. Started by a program that reads its
+    // report, started hidden, or with a console that has no window, it never
+    // waits for an Enter nobody can press.
+    Start doubleClick;
+    doubleClick.flags = CREATE_NEW_CONSOLE;
+    doubleClick.ownConsole = true;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 1u);
     EXPECT_TRUE(waited) << "double-clicked, it closed at once";
-    output.clear();
-    EXPECT_EQ(RunCheck(file, &output, CREATE_NO_WINDOW, L"--lang en", nullptr, &waited), 1u) << output;
-    EXPECT_FALSE(waited) << "it waited for an Enter that nobody can press";
-    EXPECT_FALSE(Contains(output, "Enter")) << output;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en \"" + file + L"\"", doubleClick, &waited), 2u);
+    EXPECT_TRUE(waited) << "two files dropped on it, it closed at once";
+    Start hidden = doubleClick, windowless = doubleClick, reading;
+    hidden.hidden = true;
+    windowless.flags = reading.flags = CREATE_NO_WINDOW;
+    for (const Start &start : {hidden, windowless, reading}) {
+        output.clear();
+        EXPECT_EQ(RunCheck(file, &output, L"--lang en", start, &waited), 1u) << output;
+        EXPECT_FALSE(waited) << "it waited for an Enter that nobody can press: " << start.flags;
+        EXPECT_FALSE(Contains(output, "Enter")) << output;
+    }
+
+    // Double-clicked on a file with a mistake, it offers the correction:
+    // Enter alone changes nothing, Y as the IME types it in full width
+    // corrects the file and keeps the original.
+    std::wstring mistaken = directory + L"mistaken.vorn";
+    const std::string smallLetters = "ca\tJ\tALERT\r\n";
+    WriteBytes(mistaken, smallLetters);
+    EXPECT_EQ(RunCheck(mistaken, &output, L"--lang en", doubleClick, &waited), 1u);
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(ReadBytes(mistaken), smallLetters);
+    EXPECT_EQ(GetFileAttributesW((mistaken + L".bak").c_str()), INVALID_FILE_ATTRIBUTES);
+    doubleClick.typed = "\x82\x78\r\n\r\n";
+    EXPECT_EQ(RunCheck(mistaken, &output, L"--lang en", doubleClick, &waited), 0u);
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(ReadBytes(mistaken), "CA\tJ\tALERT\r\n");
+    EXPECT_EQ(ReadBytes(mistaken + L".bak"), smallLetters);
 
     // What it cannot open or read from its command line ends it with 2,
     // said in full; no argument is read past its end.
     output.clear();
     EXPECT_EQ(RunCheck(file + L".missing", &output), 2u) << output;
     output.clear();
-    EXPECT_EQ(RunCheck(file, &output, 0, std::wstring(1100, L'a') + L" --lang en"), 2u) << output;
+    EXPECT_EQ(RunCheck(file, &output, std::wstring(1100, L'a') + L" --lang en"), 2u) << output;
     EXPECT_EQ(Decode(output, 932), "vorn-check: 1 番目の引数が長すぎます。"
                                    "1023 バイト以内で指定してください。\r\n");
     output.clear();
     std::wstring many;
     for (int i = 0; i < 16; ++i)
         many += L"--lang en ";
-    EXPECT_EQ(RunCheck(file, &output, 0, many), 2u) << output;
+    EXPECT_EQ(RunCheck(file, &output, many), 2u) << output;
     EXPECT_TRUE(Contains(Decode(output, 932), "指定できる引数は 15 個までです")) << output;
     RemoveTree(directory);
 }
@@ -160,7 +218,9 @@ TEST(VornCheckExe, KeepsTheConsoleCodePageAndRedirectsInIt)
     WriteBytes(directory + L"setting.vorn", "CA\tE\tEXEC\tnotepad.exe\t\x83\x65\x83\x58\x83\x67.txt\r\n");
 
     std::string output;
-    EXPECT_EQ(RunCheck(directory + L"setting.vorn", &output, 0, L"--lang ja", screen), 0u) << output;
+    Start prompt;
+    prompt.screen = screen;
+    EXPECT_EQ(RunCheck(directory + L"setting.vorn", &output, L"--lang ja", prompt), 0u) << output;
     EXPECT_EQ(GetConsoleOutputCP(), 932u);
     // The report reached the console as written, Japanese and all.
     std::vector<std::wstring> shown;
@@ -177,7 +237,7 @@ TEST(VornCheckExe, KeepsTheConsoleCodePageAndRedirectsInIt)
     // The same report through a pipe: CRLF lines of code page 932 bytes that
     // decode to exactly what the console shows.
     output.clear();
-    EXPECT_EQ(RunCheck(directory + L"setting.vorn", &output, 0, L"--lang ja"), 0u) << output;
+    EXPECT_EQ(RunCheck(directory + L"setting.vorn", &output, L"--lang ja"), 0u) << output;
     EXPECT_EQ(output.find("\n"), output.find("\r\n") + 1) << output;
     std::wstring redirected;
     for (const std::wstring &line : shown)
@@ -227,16 +287,33 @@ TEST(VornCheckExe, NamesAndDecodesByTheOemCodePage)
         // Asked for, Japanese is what the page can show of it; unasked, a
         // Japanese display language gets English here, as check_ja_on_437 runs it.
         std::string output;
-        RunCheck(file, &output, 0, L"--lang ja");
+        RunCheck(file, &output, L"--lang ja");
         EXPECT_EQ(output.substr(0, output.find('\r')), "   ?  ??  ID     ????");
         const char *messages = getenv("LC_MESSAGES");
         if (messages && strncmp(messages, "ja", 2) == 0) {
             ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_JAPANESE) << "no Japanese display language";
         }
         output.clear();
-        RunCheck(file, &output, 0, L"");
+        RunCheck(file, &output, L"");
         EXPECT_EQ(output.substr(0, output.find('\r')), " line  slot  id     binding");
+        // The report on a console of its own and its errors redirected: the
+        // errors come in a language their code page shows.
+        std::string errors;
+        Start console;
+        console.flags = CREATE_NEW_CONSOLE;
+        console.ownConsole = true;
+        console.errors = &errors;
+        EXPECT_EQ(RunCheck(file + L".missing", &output, L"", console), 2u);
+        EXPECT_EQ(errors.substr(0, 23), "vorn-check: cannot open") << errors;
+        EXPECT_EQ(errors.find('?'), std::string::npos) << errors;
     }
+    // A control byte of the file reaches the report as an escape, never raw,
+    // so no escape sequence of a terminal runs.
+    WriteBytes(file, "CA\tE\tEXEC\tnotepad.exe\t\x1b]0;title\x07\r\n");
+    std::string output;
+    RunCheck(file, &output);
+    EXPECT_TRUE(Contains(output, "\"\\x1B]0;title\\x07\"")) << output;
+    EXPECT_EQ(output.find('\x1b'), std::string::npos) << output;
     RemoveTree(directory);
 }
 

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "actions/hotkey_action.h"
+#include "check/code_page.h"
 #include "platform/platform.h"
 #include "settings/setting_loader.h"
 #include "shell/main_window.h"
@@ -87,6 +88,18 @@ protected:
 
 // Run under two locales: Japanese, where both code pages are 932, and
 // C.UTF-8, where ANSI is 1252 and OEM is 437, so taking the wrong one shows.
+// vorn-check takes a code page as able to show a text only where the text
+// comes back from it the same; Wine takes flags that Windows refuses for
+// UTF-8, so the round trip is what decides everywhere.
+TEST(CodePage, EncodesAllOfATextOnlyWhereItComesBackTheSame)
+{
+    const wchar_t text[] = L"\u8a2d\u5b9a\u30d5\u30a1\u30a4\u30eb";
+    EXPECT_TRUE(CodePageEncodesAll(932, text, 6));
+    EXPECT_FALSE(CodePageEncodesAll(20127, text, 6));
+    EXPECT_TRUE(CodePageEncodesAll(65001, text, 6));
+    EXPECT_FALSE(CodePageEncodesAll(1252, L"caf\u00e9 \u2192", 6)) << "a best-fit arrow passed";
+}
+
 TEST(ToQuotedWide, DecodesByTheOemCodePage)
 {
     struct Case {
