@@ -12,11 +12,12 @@ echo "== clang-tidy"
 # Only the counts of warnings suppressed in system headers are left out.
 quiet() { grep -v 'warnings generated' || true; }
 clang-tidy --quiet -p build/host \
-    src/settings/*.cpp src/actions/*.cpp src/check/setting_check.cpp src/check/check_report.cpp src/check/check_text.cpp src/check/typed_character.cpp \
+    src/settings/*.cpp src/actions/*.cpp src/check/setting_check.cpp src/check/setting_fix.cpp src/check/check_report.cpp \
+    src/check/check_text.cpp src/check/typed_character.cpp src/check/code_page.cpp src/check/code_page_posix.cpp \
     src/check/probe_posix.cpp src/check/vorn_check_main.cpp src/platform/platform_posix.cpp 2>&1 | quiet
 clang-tidy --quiet -p build/mingw-x64 --extra-arg=--target=x86_64-w64-mingw32 \
     src/platform/platform_win32.cpp src/shell/*.cpp src/check/vorn_check_main.cpp src/check/probe_win32.cpp \
-    src/check/check_report.cpp 2>&1 | quiet
+    src/check/check_report.cpp src/check/code_page_win32.cpp 2>&1 | quiet
 
 echo "== cppcheck"
 # C-style casts are the house style at the Win32 boundary.

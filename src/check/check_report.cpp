@@ -412,9 +412,10 @@ static void PrintSignKey(FILE *out, char sign, const char *line, int length)
     unsigned held = 0, layout = 0;
     if (!ProbeKeyForCharacter(sign, &keyCode, &held, &layout) || (held & ~1u))
         return;
-    char name[NAME_SIZE * 2], typedWith[NAME_SIZE];
+    char name[NAME_SIZE * 2];
     ProbeLayoutName(layout, g_reportLanguage == REPORT_ENGLISH, name, sizeof name);
     if ((keyCode >= '0' && keyCode <= '9') || (keyCode >= 'A' && keyCode <= 'Z')) {
+        char typedWith[NAME_SIZE];
         snprintf(typedWith, sizeof typedWith, "%s%c", held ? "Shift+" : "", (char)keyCode);
         SetApartInJapanese(typedWith, sizeof typedWith);
         Warn(out, LINE_INDENT, TEXT_SIGN_KEY, name, sign, typedWith);
@@ -424,20 +425,29 @@ static void PrintSignKey(FILE *out, char sign, const char *line, int length)
     }
 }
 
-// What a small letter or a sign names, and what binds the key the user
-// most likely meant: the letter's, or the one that types the sign.
-static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict, const char *key, const char *line, int length)
+// What a small letter or a sign names.
+static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict, const char *key)
+{
+    char character = verdict->fields.fields[1].text[0];
+    if (character >= 'a' && character <= 'z')
+        Warn(out, LINE_INDENT, TEXT_SMALL_LETTER_KEY, character, key, character - 'a' + 'A');
+    else if (character > ' ' && character != 0x7f)
+        Warn(out, LINE_INDENT, TEXT_CHARACTER_KEY, character, key);
+    else
+        Warn(out, LINE_INDENT, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
+}
+
+// What binds the key the user most likely meant with a small letter or a
+// sign: the letter's, or the one that types the sign.
+static void SuggestForKeyCharacter(FILE *out, const LineVerdict *verdict, const char *line, int length)
 {
     char character = verdict->fields.fields[1].text[0];
     if (character >= 'a' && character <= 'z') {
         char letter = (char)(character - 'a' + 'A');
-        Warn(out, LINE_INDENT, TEXT_SMALL_LETTER_KEY, character, key, letter, letter);
+        Warn(out, LINE_INDENT, TEXT_LETTER_KEY, letter);
         PrintSuggestion(out, line, length, 0, letter);
     } else if (character > ' ' && character != 0x7f) {
-        Warn(out, LINE_INDENT, TEXT_CHARACTER_KEY, character, key);
         PrintSignKey(out, character, line, length);
-    } else {
-        Warn(out, LINE_INDENT, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
     }
 }
 
@@ -483,7 +493,7 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *lin
     SetApartInJapanese(key, sizeof key);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)
-        WarnOfKeyCharacter(out, verdict, key, line, length);
+        WarnOfKeyCharacter(out, verdict, key);
     if (warnings & WARNING_NO_SUCH_KEY)
         Warn(out, LINE_INDENT, TEXT_NO_SUCH_KEY, (unsigned)verdict->parsed.keyCode);
     if (warnings & WARNING_RARE_KEY)
@@ -504,6 +514,8 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *lin
         Warn(out, LINE_INDENT, TEXT_QUOTED_TARGET);
     if (warnings & WARNING_PARAMETER_QUOTES)
         PrintArguments(out, verdict->parsed.parameters);
+    if (warnings & WARNING_KEY_CHARACTER)
+        SuggestForKeyCharacter(out, verdict, line, length);
 }
 
 void PrintReportHeader(FILE *out)

@@ -34,9 +34,10 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "only the half-width capitals A, C, S and W count in the modifier field; everything else is ignored, small"
     " and full-width letters too",
     /* TEXT_NO_MODIFIER */ "no modifier: Vorn takes the key alone from every program",
-    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s, not the %c key; for the %c key, write:",
+    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s, not the %c key",
     /* TEXT_CHARACTER_KEY */ "the character '%c' names the %s",
     /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the %s",
+    /* TEXT_LETTER_KEY */ "for the %c key, write:",
     /* TEXT_SIGN_KEY */ "on a keyboard layout for %s, '%c' is typed with %s; to bind that key, write:",
     /* TEXT_SIGN_KEY_CANNOT_BIND */
     "on a keyboard layout for %s, the key that types '%c' has the virtual-key code 0x%02X, which no character"
@@ -201,10 +202,10 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_NO_MODIFIER */
     "修飾キーが指定されていません。このキーはどのプログラムで押しても Vorn が受け取るため、"
     "ほかのプログラムでは使えなくなります。",
-    /* TEXT_SMALL_LETTER_KEY */
-    "小文字の \"%c\" は、%sを表します (%c キーではありません)。%c キーを割り当てるには、次のように書きます:",
+    /* TEXT_SMALL_LETTER_KEY */ "小文字の \"%c\" は、%sを表します (%c キーではありません)。",
     /* TEXT_CHARACTER_KEY */ "文字 \"%c\" は、%sを表します。",
     /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%sを表します。",
+    /* TEXT_LETTER_KEY */ "%c キーを割り当てるには、次のように書きます:",
     /* TEXT_SIGN_KEY */
     "%s 用のキーボード レイアウトでは、\"%c\" は %sで入力します。このキーを割り当てるには、次のように書きます:",
     /* TEXT_SIGN_KEY_CANNOT_BIND */

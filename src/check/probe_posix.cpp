@@ -73,10 +73,10 @@ static const struct {
 
 int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned *layout)
 {
-    for (const auto &sign : JAPANESE_SIGNS) {
-        if (sign.sign == character) {
-            *keyCode = sign.keyCode;
-            *held = sign.shift;
+    for (size_t i = 0; i < sizeof JAPANESE_SIGNS / sizeof JAPANESE_SIGNS[0]; ++i) {
+        if (JAPANESE_SIGNS[i].sign == character) {
+            *keyCode = JAPANESE_SIGNS[i].keyCode;
+            *held = JAPANESE_SIGNS[i].shift;
             *layout = JAPANESE;
             return 1;
         }

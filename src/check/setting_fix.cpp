@@ -94,9 +94,9 @@ static int VirtualKeyCode(const char *name, int length)
         name += 3;
         length -= 3;
     }
-    for (const VirtualKeyName &key : VIRTUAL_KEYS) {
-        if (EqualsIgnoringCase(name, length, key.name))
-            return key.code;
+    for (size_t i = 0; i < sizeof VIRTUAL_KEYS / sizeof VIRTUAL_KEYS[0]; ++i) {
+        if (EqualsIgnoringCase(name, length, VIRTUAL_KEYS[i].name))
+            return VIRTUAL_KEYS[i].code;
     }
     return PatternKeyCode(name, length);
 }
@@ -177,9 +177,9 @@ static int IsWordSeparator(char c)
 // stands for; returns how many, -1 for any other word.
 static int ModifierLetters(const char *word, int length, char *letters)
 {
-    for (const auto &entry : MODIFIER_WORDS) {
-        if (EqualsIgnoringCase(word, length, entry.word)) {
-            letters[0] = entry.letter;
+    for (size_t i = 0; i < sizeof MODIFIER_WORDS / sizeof MODIFIER_WORDS[0]; ++i) {
+        if (EqualsIgnoringCase(word, length, MODIFIER_WORDS[i].word)) {
+            letters[0] = MODIFIER_WORDS[i].letter;
             return 1;
         }
     }
@@ -451,7 +451,7 @@ static void FixSpacedLine(unsigned codePage, const char *body, int length, LineF
 static void FixLine(unsigned codePage, const char *text, int length, LineFix *line)
 {
     // NULs out first: what is left is the line the user sees.
-    char body[SETTING_LINE_SIZE + 1];
+    char body[SETTING_LINE_SIZE + 1] = {0};
     int used = 0, tooLong = 0;
     for (int i = 0; i < length; ++i) {
         if (text[i] == '\0')

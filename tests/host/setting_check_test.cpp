@@ -223,6 +223,9 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
         {"CA\t%\tALERT\n", WARNING_KEY_CHARACTER,
          "the character '%' names the Left Arrow key\n                    warning: on a keyboard layout for Japanese"
          " (Japan), '%' is typed with Shift+5; to bind that key, write:\n                        CAS<Tab>5<Tab>ALERT\n"},
+        {"CA\te\tALERT\n", WARNING_KEY_CHARACTER,
+         "the small letter 'e' names the Num 5 key, not the E key\n                    warning: for the E key, write:\n"
+         "                        CA<Tab>E<Tab>ALERT\n"},
         {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
         {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
         {"W\tL\tALERT\n", WARNING_RESERVED, "Windows reserves Win+L for itself"},
