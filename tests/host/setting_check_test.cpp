@@ -413,8 +413,11 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         {utf16, "CA\tE\tQUIT\r\n", CORRECTED_ENCODING},
         // Unsure, or bound as written: left as it is.
         {"CA E EXEC C:\\My Tools\\a.exe\nCA\tESC\tALERT\nCA\tF12\tALERT\nCA\t\x81\x93\tALERT\nCA\t%\tALERT\n"
-         "CA\te\tALERT\nCA\tX\tEXEC\texplorer.exe\t/select,\"C:\\a b\"\nnote\nCAx\tE\tQUIT\n\r\n",
+         "CA\te\tALERT\nCA\tX\tEXEC\texplorer.exe\t/select,\"C:\\a b\"\nnote\nCAx\tE\tQUIT\n\r\n"
+         "CA\tE\t \tQUIT\n",  // an action emptied would move the target up
          "", 0},
+        // Bytes a NUL kept apart would join into UTF-8, which the next run would convert.
+        {std::string("CA\tE\tEXEC\tC:\\\xd0\0\xa7.exe\n", 21), "", 0},
         // A character that code page 932 lacks: nothing is written.
         {"CA\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\nca\tF\tQUIT\n", "", 0},
     };
@@ -431,8 +434,10 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         while (NextLineFix(&fix, &line))
             corrections |= line.corrections;
         EXPECT_EQ(corrections, c.corrections) << testing::PrintToString(c.file);
-        FixSettingText(fixed.data(), (int)fixed.size(), 932, &again);
-        EXPECT_EQ(again.changedLines, 0) << "a second --fix would change " << testing::PrintToString(fixed);
+        if (FixChangesFile(&fix)) {
+            FixSettingText(fixed.data(), (int)fixed.size(), 932, &again);
+            EXPECT_EQ(again.changedLines, 0) << "a second --fix would change " << testing::PrintToString(fixed);
+        }
     }
     FixSettingText("CA\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\n", 23, 932, &fix);
     ASSERT_EQ(fix.unconvertibleCount, 1);
