@@ -13,6 +13,9 @@ printf 'CA\tE\tEXEC\tC:\\caf\x82.exe\r\n' >"$folder/oem437.vorn"
 # A good line, then small letters for the modifiers.
 printf 'CA\tE\tALERT\r\nca\tF\tALERT\r\n' >"$folder/fix.vorn"
 cp "$folder/fix.vorn" "$folder/fix.original"
+# The same with a backup of the user's own in the way.
+cp "$folder/fix.vorn" "$folder/taken.vorn"
+echo "the user's own" >"$folder/taken.vorn.bak"
 
 passed=0
 failed=0
@@ -51,6 +54,7 @@ LANG=C.UTF-8                                      | sjis.vorn oem437.vorn       
 LANG=C.UTF-8                                      | fix.vorn                     | 1 | run vorn-check --fix fix.vorn
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | lines corrected: 1; the original is kept as fix.vorn.bak
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | fix.vorn: nothing to correct; the file is unchanged
+LANG=C.UTF-8                                      | --fix taken.vorn             | 0 | the original is kept as taken.vorn.2.bak
 CASES
 expect() {
     if eval "$1"; then passed=$((passed + 1)); else failed=$((failed + 1)) && echo "FAILED: $2"; fi
@@ -58,6 +62,8 @@ expect() {
 expect 'cmp -s "$folder/fix.original" "$folder/fix.vorn.bak"' "the backup is not the original byte for byte"
 expect '[ "$(cat "$folder/fix.vorn")" = "$(printf "CA\tE\tALERT\r\nCA\tF\tALERT\r")" ]' "the corrected file is not as expected"
 expect '[ ! -e "$folder/fix.vorn.2.bak" ]' "the run with nothing to correct made a backup"
+expect '[ "$(cat "$folder/taken.vorn.bak")" = "the user'"'"'s own" ] && cmp -s "$folder/fix.original" "$folder/taken.vorn.2.bak"' \
+    "a backup in the way was overwritten"
 
 # A folder nobody may write in; root may write anywhere, so nobody runs it.
 mkdir "$folder/locked"

@@ -408,9 +408,12 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
          CORRECTED_TABS | CORRECTED_QUOTES | CORRECTED_FULL_WIDTH},
         {"CA \tE  \tQUIT \r\n", "CA\tE\tQUIT\r\n", CORRECTED_TRAILING_SPACE},
         {"CA\tE\tALERT\r\nCA\tF\tQUIT", "CA\tE\tALERT\r\nCA\tF\tQUIT\r\n", CORRECTED_LINE_END},
+        {"CA\tE\tALERT\nCA\tF\tQUIT", "CA\tE\tALERT\nCA\tF\tQUIT\n", CORRECTED_LINE_END},
         {std::string("CA\tE\tAL\0ERT\n", 12), "CA\tE\tALERT\n", CORRECTED_NUL},
         {"\xef\xbb\xbf" "CA\tE\tEXEC\tC:\\\xe3\x83\x86.exe\n", "CA\tE\tEXEC\tC:\\\x83\x65.exe\n", CORRECTED_ENCODING},
         {utf16, "CA\tE\tQUIT\r\n", CORRECTED_ENCODING},
+        {std::string("\xfe\xff\0C\0A\0\t\0E\0\t\0Q\0U\0I\0T\0\n\x30\xc6", 24), "CA\tE\tQUIT\n\x83\x65\n",
+         CORRECTED_ENCODING | CORRECTED_LINE_END},
         // Unsure, or bound as written: left as it is.
         {"CA E EXEC C:\\My Tools\\a.exe\nCA\tESC\tALERT\nCA\tF12\tALERT\nCA\t\x81\x93\tALERT\nCA\t%\tALERT\n"
          "CA\te\tALERT\nCA\tX\tEXEC\texplorer.exe\t/select,\"C:\\a b\"\nnote\nCAx\tE\tQUIT\n\r\n"
@@ -443,6 +446,29 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
     ASSERT_EQ(fix.unconvertibleCount, 1);
     EXPECT_EQ(fix.unconvertible[0].line, 1);
     EXPECT_EQ(fix.unconvertible[0].point, 0x1F600u);
+}
+
+// The arguments a program takes from a command line by Windows' rules, as
+// the warning of quotes in the parameters tells them.
+TEST(SettingFix, SplitsArgumentsAsWindowsDoes)
+{
+    const struct {
+        const char *commandLine;
+        std::vector<std::string> arguments;
+    } cases[] = {
+        {"\"/select,\"C:\\a b\"\"", {"/select,C:\\a", "b"}},
+        {"\"a \"\"b\"\" c\"", {"a \"b\" c"}},
+        {"a\\\\\\\"b \"c\\\\\" d\\e", {"a\\\"b", "c\\", "d\\e"}},
+        {"  \"\"  ", {""}},
+        {"\"\x95\\\"", {"\x95\\"}},  // a Shift-JIS character whose second byte is a backslash
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> arguments;
+        char argument[256];
+        for (const char *rest = c.commandLine; NextArgument(932, &rest, argument, sizeof argument);)
+            arguments.push_back(argument);
+        EXPECT_EQ(arguments, c.arguments) << c.commandLine;
+    }
 }
 
 // Vorn reads the OEM code page; a file saved otherwise arrives garbled.
