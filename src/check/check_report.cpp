@@ -595,8 +595,11 @@ void PrintFileFindings(FILE *out, const SettingFix *fix, LineFix *rest)
         Warn(out, "", TEXT_MORE_FINDINGS, fix->nulCount - MAX_FILE_FINDINGS);
     for (int i = 0; i < fix->unconvertibleCount && i < MAX_FILE_FINDINGS; ++i) {
         const Unconvertible &character = fix->unconvertible[i];
+        // Its code says which it is where it is no character to show: a C1
+        // control, or a byte or unit that decodes to none.
         char shown[8] = "";
-        if (character.point < 0xD800 || (character.point >= 0xE000 && character.point <= 0x10FFFF))
+        if (character.point >= 0xA0 && (character.point < 0xD800 || character.point >= 0xE000) &&
+            character.point <= 0x10FFFF)
             shown[EncodeUtf8(character.point, shown)] = '\0';
         Warn(out, "", TEXT_UNCONVERTIBLE, character.line, shown, character.point, fix->codePage);
     }

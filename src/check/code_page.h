@@ -7,7 +7,8 @@
 enum { LONGEST_CHARACTER = 4 };  // bytes of one character in any code page
 
 // The character at text, of at most length bytes: sets *point and returns
-// how many bytes it takes, or 0 where the code page decodes none there.
+// how many bytes it takes, or 0 where the code page decodes none there. A
+// byte below 0x80 is ASCII in every code page Windows reads settings in.
 int DecodeCharacter(unsigned codePage, const char *text, int length, unsigned *point);
 
 // The character in the code page, at most LONGEST_CHARACTER bytes; returns

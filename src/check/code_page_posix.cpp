@@ -44,7 +44,7 @@ static unsigned FromUtf32(const unsigned char *bytes)
 
 int DecodeCharacter(unsigned codePage, const char *text, int length, unsigned *point)
 {
-    if (codePage == 65001)
+    if (codePage == 65001 || (length > 0 && (unsigned char)text[0] < 0x80))
         return DecodeUtf8(text, length, point);
     for (int size = 1; size <= LONGEST_CHARACTER && size <= length; ++size) {
         unsigned char wide[8];

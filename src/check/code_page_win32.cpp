@@ -18,7 +18,7 @@ static int ToUtf16(unsigned point, wchar_t *units)
 
 int DecodeCharacter(unsigned codePage, const char *text, int length, unsigned *point)
 {
-    if (codePage == CP_UTF8)
+    if (codePage == CP_UTF8 || (length > 0 && (unsigned char)text[0] < 0x80))
         return DecodeUtf8(text, length, point);
     for (int size = 1; size <= LONGEST_CHARACTER && size <= length; ++size) {
         wchar_t units[2];
