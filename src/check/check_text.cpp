@@ -143,12 +143,13 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "\n"
     "It speaks Japanese where the user's language is Japanese (on Windows the\n"
     "display language, elsewhere LC_ALL, LC_MESSAGES or LANG) and English\n"
-    "otherwise; on Windows a report redirected to a file or a pipe whose code page\n"
-    "cannot show Japanese is in English too. --lang ja or --lang en chooses.",
+    "otherwise. On Windows it is English too where its output cannot show\n"
+    "Japanese: a file or a pipe whose code page lacks it, or a console window that\n"
+    "cannot draw it. --lang ja or --lang en chooses.",
     /* TEXT_HELP_FIX */
     "\nWhere a mistake can be corrected with certainty (full-width characters,\n"
     "small letters, names in another case, key names Vorn does not know, quotes\n"
-    "Vorn adds itself, spaces for tabs, a last line without its line end, NUL\n"
+    "around a target, spaces for tabs, a last line without its line end, NUL\n"
     "bytes, a file saved as UTF-8 or UTF-16), the report shows the line to write\n"
     "instead. --fix writes those corrections: it keeps the original as FILE.bak\n"
     "(or FILE.2.bak, ...), then replaces the file in one step, and writes nothing\n"
@@ -322,9 +323,10 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "\n"
     "ユーザーの言語が日本語の場合は日本語で、それ以外の場合は英語で表示します\n"
     "(Windows では Windows の表示言語、Windows 以外では LC_ALL、LC_MESSAGES、\n"
-    "LANG で判断します)。ただし Windows では、結果をファイルやパイプに\n"
-    "リダイレクトした場合、書き込みに使うコード ページで日本語を表示できなければ\n"
-    "英語で表示します。--lang ja または --lang en で指定することもできます。",
+    "LANG で判断します)。ただし Windows では、出力先で日本語を表示できない場合は\n"
+    "英語で表示します。結果をファイルやパイプにリダイレクトし、書き込みに使う\n"
+    "コード ページで日本語を表示できない場合と、コンソール ウィンドウで日本語を\n"
+    "表示できない場合です。--lang ja または --lang en で指定することもできます。",
     /* TEXT_HELP_FIX */
     "\n確実に直せる誤り (全角文字、小文字、大文字と小文字が違う名前、Vorn が\n"
     "認識しないキー名、対象を囲む引用符、タブの代わりの空白、改行のない最後の行、\n"
