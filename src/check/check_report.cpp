@@ -526,10 +526,9 @@ void PrintReportHeader(FILE *out)
 // A line as corrected, and a word for the line end added, which shows no character.
 static void ShowCorrected(const LineFix *fix, char *shown, size_t capacity)
 {
-    if (fix->afterLength >= 0)
-        ShowWholeLine(fix->after, fix->afterLength, shown, capacity);
-    else
-        ShowWholeLine(fix->before, fix->beforeLength, shown, capacity);
+    int length;
+    const char *written = WrittenLine(fix, &length);
+    ShowWholeLine(written, length, shown, capacity);
     if (fix->corrections & CORRECTED_LINE_END) {
         size_t used = strlen(shown);
         snprintf(shown + used, capacity - used, "%s", ReportTextIn(g_reportLanguage, TEXT_LINE_END_ADDED));
@@ -558,8 +557,8 @@ void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix)
         PrintProblem(out, verdict, fix);
     }
     // Suggestions build on the line as corrected.
-    const char *line = fix && fix->afterLength >= 0 ? fix->after : verdict->text;
-    int length = fix && fix->afterLength >= 0 ? fix->afterLength : (int)strlen(verdict->text);
+    int length = (int)strlen(verdict->text);
+    const char *line = fix ? WrittenLine(fix, &length) : verdict->text;
     PrintWarnings(out, verdict, line, length);
     if (fix && (fix->notes & NOTE_FULL_WIDTH_SIGN))
         PrintSignKey(out, fix->sign, line, length);
@@ -639,7 +638,7 @@ void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
     }
     // In UTF-16 the bytes after the last LF byte are half of the line break
     // the editor shows; the warning of the encoding says all.
-    if (summary->trailingBytes > 0 && summary->encoding != ENCODING_UTF16 && summary->encoding != ENCODING_UTF16_BE)
+    if (summary->trailingBytes > 0 && !IsUtf16(summary->encoding))
         Warn(out, "", TEXT_TRAILING_BYTES, summary->trailingBytes);
     PrintText(out, TEXT_SUMMARY, path, summary->lines, summary->bound, summary->rejected, summary->blank,
               summary->warned);

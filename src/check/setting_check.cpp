@@ -270,6 +270,11 @@ void ScanEncoding(EncodingScan *scan, const char *bytes, int length)
     }
 }
 
+int IsUtf16(SettingEncoding encoding)
+{
+    return encoding == ENCODING_UTF16 || encoding == ENCODING_UTF16_BE;
+}
+
 SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage)
 {
     // UTF-16 throughout, not a stray NUL: a file of whole units whose every

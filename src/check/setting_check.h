@@ -75,6 +75,9 @@ void ScanEncoding(EncodingScan *scan, const char *bytes, int length);
 
 SettingEncoding EncodingVerdict(const EncodingScan *scan, unsigned codePage);
 
+// UTF-16 in either byte order.
+int IsUtf16(SettingEncoding encoding);
+
 struct LineVerdict {
     int number;                 // from 1
     int slot;                   // -1 past the last slot

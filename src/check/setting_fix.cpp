@@ -480,11 +480,6 @@ static void FixLine(unsigned codePage, const char *text, int length, LineFix *li
         Append(line->after, &line->afterLength, "\r", 1);
 }
 
-static int IsUtf16(SettingEncoding encoding)
-{
-    return encoding == ENCODING_UTF16 || encoding == ENCODING_UTF16_BE;
-}
-
 int NextLineFix(const SettingFix *fix, LineFix *line)
 {
     // A character that has no form in the code page is the user's to change first.
@@ -635,8 +630,8 @@ void FixSettingText(const char *bytes, int length, unsigned codePage, SettingFix
     LineFix line;
     memset(&line, 0, sizeof line);
     while (NextLineFix(fix, &line)) {
-        const char *written = line.afterLength >= 0 ? line.after : line.before;
-        int writtenLength = line.afterLength >= 0 ? line.afterLength : line.beforeLength;
+        int writtenLength;
+        const char *written = WrittenLine(&line, &writtenLength);
         // Lines written with spaces may each gain a tab.
         if (fix->fixedLength + writtenLength + 2 > (int)sizeof fix->fixed) {
             fix->tooLarge = 1;
@@ -672,6 +667,12 @@ int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix)
     PlatformCloseFile(file);
     FixSettingText(bytes, length, codePage, fix);
     return 0;
+}
+
+const char *WrittenLine(const LineFix *line, int *length)
+{
+    *length = line->afterLength >= 0 ? line->afterLength : line->beforeLength;
+    return line->afterLength >= 0 ? line->after : line->before;
 }
 
 int FixChangesFile(const SettingFix *fix)

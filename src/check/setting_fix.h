@@ -91,6 +91,10 @@ int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix);
 // zeroed line; returns 0 after the last.
 int NextLineFix(const SettingFix *fix, LineFix *line);
 
+// What --fix writes for the line, without its line end: the correction, or
+// the line as it stands where it is too long to be corrected.
+const char *WrittenLine(const LineFix *line, int *length);
+
 // Whether --fix writes the file: a line changes, and every character converts.
 int FixChangesFile(const SettingFix *fix);
 
