@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "check/check_console.h"
 #include "check/check_report.h"
 #include "check_agreement.h"
 #include "fake_platform.h"
@@ -587,3 +588,12 @@ TEST(ReportTexts, EveryTextIsInBothLanguagesWithTheSameArguments)
 }
 
 }  // namespace
+
+TEST(ConsoleAnswer, IsYesOnlyForYYesOrHaiInEitherCaseAndWidth)
+{
+    for (const wchar_t *yes : {L"Y", L"y", L"\xFF39", L"\xFF59", L" yes ", L"YES\r\n", L"\xFF59\xFF45\xFF53",
+                               L"\x3000\x306F\x3044"})
+        EXPECT_TRUE(SaysYes(yes)) << (const void *)yes;
+    for (const wchar_t *no : {L"", L"\r\n", L"n", L"yikes", L"y y", L"ye", L"\x3044\x3044\x3048"})
+        EXPECT_FALSE(SaysYes(no)) << (const void *)no;
+}
