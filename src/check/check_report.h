@@ -7,6 +7,7 @@
 #include "check/check_text.h"
 #include "check/setting_check.h"
 #include "check/setting_fix.h"
+#include "check/setting_write.h"
 
 // The OEM code page the file's text is decoded in where the system has
 // none to give (not on Windows, which uses its own); 932 unless set.
