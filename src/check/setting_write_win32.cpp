@@ -184,17 +184,19 @@ static DWORD FollowLink(HANDLE file, wchar_t *name, WriteResult *result)
     DWORD length = GetFinalPathNameByHandleW(file, final, MAX_PATH + 8, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length == 0)
         return GetLastError();
-    // \\?\C:\... as a path of the kind every call here takes; \\?\UNC\server\... as \\server\...
-    const wchar_t *plain = final;
-    if (wcsncmp(final, L"\\\\?\\UNC\\", 8) == 0) {
-        plain = final + 6;
-        final[6] = L'\\';
-    } else if (wcsncmp(final, L"\\\\?\\", 4) == 0) {
-        plain = final + 4;
-    }
-    if (length >= MAX_PATH + 8 || wcslen(plain) >= MAX_PATH)
+    if (length >= MAX_PATH + 8)
         return ERROR_FILENAME_EXCED_RANGE;
-    wcscpy(name, plain);
+    // \\?\C:\... as a path of the kind every call here takes; \\?\UNC\server\... as \\server\...
+    const wchar_t *lead = L"", *rest = final;
+    if (wcsncmp(final, L"\\\\?\\UNC\\", 8) == 0) {
+        lead = L"\\";
+        rest = final + 7;
+    } else if (wcsncmp(final, L"\\\\?\\", 4) == 0) {
+        rest = final + 4;
+    }
+    if (wcslen(lead) + wcslen(rest) >= MAX_PATH)
+        return ERROR_FILENAME_EXCED_RANGE;
+    _snwprintf(name, MAX_PATH, L"%ls%ls", lead, rest);
     ToUtf8(name, result->target);
     return 0;
 }

@@ -125,7 +125,7 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 
 # A write cut short by the file size limit: the original stays, alone.
-fresh cut && for i in $(seq 400); do printf '; a comment line of some length\r\n'; done >>"$folder/cut/cut.vorn"
+fresh cut && printf '; a comment line of some length\r\n%.0s' $(seq 400) >>"$folder/cut/cut.vorn"
 cp "$folder/cut/cut.vorn" "$folder/cut.original"
 output=$(cd "$folder/cut" && ulimit -f 4 && LANG=C.UTF-8 "$check" --fix cut.vorn 2>&1)
 expect '[ $? = 2 ] && cmp -s "$folder/cut.original" "$folder/cut/cut.vorn" && [ "$(ls -A "$folder/cut")" = cut.vorn ]' \
