@@ -1,7 +1,7 @@
 // What vorn-check alone asks of the system it runs on: who holds a
 // combination, whether Vorn itself runs, whether the shell could open a
 // target, what "ANSI" is, which characters a combination types and which
-// key types a character; and the one file it writes. probe_win32.cpp answers
+// key types a character. probe_win32.cpp answers
 // on Windows; probe_posix.cpp, on a host without hotkeys, a shell or Windows'
 // keyboard layouts, knows little and assumes a Japanese keyboard; host tests
 // bring a fake.
@@ -67,32 +67,5 @@ void LayoutNameToUtf8(const char16_t *name, char *out, int capacity);
 // as VkKeyScanExW tells them, and the layout's language. Returns 0 where no
 // key types it.
 int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned *layout);
-
-// Why the file could not be written.
-enum WriteFailure {
-    WRITE_DONE,
-    WRITE_NO_ACCESS,    // a read-only folder or file, or no right to it
-    WRITE_IN_USE,       // another program holds the file
-    WRITE_DISK_FULL,
-    WRITE_NO_FREE_NAME, // every backup name is taken
-    WRITE_OTHER         // the system's error number says which
-};
-
-// Where writing stopped.
-enum WriteStep { STEP_BACKUP, STEP_WRITE, STEP_REPLACE };
-
-struct WriteResult {
-    WriteFailure failure;
-    WriteStep step;
-    int error;          // the system's number for it
-    int backupNumber;   // the backup: 1 for path.bak, n for path.n.bak
-};
-
-// Keeps original, byte for byte, under the first free name of path.bak,
-// path.2.bak, ... path.999.bak; writes fixed to a new file in path's folder
-// and puts it in path's place in one step. On any failure path is as it was
-// and what this made is gone. Returns 0 when path holds fixed.
-int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLength, const char *fixed,
-                       int fixedLength, WriteResult *result);
 
 #endif

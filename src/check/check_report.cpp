@@ -661,10 +661,31 @@ void PrintFixed(FILE *out, const char *path, const SettingFix *applied, const ch
 
 void PrintWriteFailure(FILE *out, const char *path, const WriteResult *result)
 {
-    static const ReportText STEPS[] = {TEXT_STEP_BACKUP, TEXT_STEP_WRITE, TEXT_STEP_REPLACE};
-    static const ReportText REASONS[] = {TEXT_REASON_OTHER, TEXT_REASON_NO_ACCESS, TEXT_REASON_IN_USE,
-                                         TEXT_REASON_DISK_FULL, TEXT_REASON_NO_FREE_NAME, TEXT_REASON_OTHER};
-    char reason[NAME_SIZE * 4];
+    static const ReportText STEPS[] = {TEXT_STEP_BACKUP, TEXT_STEP_WRITE, TEXT_STEP_REPLACE, TEXT_STEP_CHECK};
+    static const ReportText REASONS[] = {
+        TEXT_REASON_OTHER,          TEXT_REASON_NO_ACCESS,     TEXT_REASON_IN_USE,
+        TEXT_REASON_DISK_FULL,      TEXT_REASON_NO_FREE_NAME,  TEXT_REASON_OTHER,
+        TEXT_REASON_READ_ONLY,      TEXT_REASON_CHANGED,       TEXT_REASON_HARD_LINKED,
+        TEXT_REASON_OWNER,          TEXT_REASON_PATH_TOO_LONG, TEXT_REASON_PROTECTED_FOLDER,
+        TEXT_REASON_IN_USE_BY_VORN, TEXT_REASON_OTHER};
+    char reason[NAME_SIZE * 8];
     snprintf(reason, sizeof reason, ReportTextIn(g_reportLanguage, REASONS[result->failure]), result->error);
-    PrintText(out, TEXT_FIX_FAILED, path, ReportTextIn(g_reportLanguage, STEPS[result->step]), reason);
+    if (result->failure == WRITE_LEFT_AS_IS) {
+        PrintText(out, TEXT_FIX_LEFT_AS_IS, path, reason, result->backup);
+        if (result->temporary[0])
+            PrintText(out, TEXT_FIX_LEFT_CORRECTED, result->temporary);
+    } else {
+        PrintText(out, TEXT_FIX_FAILED, path, ReportTextIn(g_reportLanguage, STEPS[result->step]), reason);
+    }
+    PrintWriteNotes(out, path, result);
+}
+
+void PrintWriteNotes(FILE *out, const char *path, const WriteResult *result)
+{
+    if (result->target[0] && result->failure == WRITE_DONE)
+        PrintText(out, TEXT_LINK_TARGET_FIXED, path, result->target);
+    if (result->leftoverCount > 0)
+        PrintText(out, TEXT_LEFTOVER, result->leftover);
+    if (result->leftoverCount > 1)
+        PrintText(out, TEXT_MORE_FINDINGS, result->leftoverCount - 1);
 }

@@ -7,6 +7,7 @@
 #include "check/check_text.h"
 #include "check/setting_check.h"
 #include "check/setting_fix.h"
+#include "check/setting_write.h"
 
 // The OEM code page the file's text is decoded in where the system has
 // none to give (not on Windows, which uses its own); 932 unless set.
@@ -58,7 +59,12 @@ void PrintCorrectable(FILE *out, const char *command, const SettingFix *fix);
 // After --fix: what changed, and where the original is kept.
 void PrintFixed(FILE *out, const char *path, const SettingFix *applied, const char *backup);
 
-// Why --fix left the file as it was.
+// Why --fix left the file as it was, or what it kept where the replace
+// stopped half-way.
 void PrintWriteFailure(FILE *out, const char *path, const WriteResult *result);
+
+// What the writer found on its way: the file a symbolic link points to,
+// written in its place; temporary files an earlier run left.
+void PrintWriteNotes(FILE *out, const char *path, const WriteResult *result);
 
 #endif

@@ -117,6 +117,23 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_REASON_DISK_FULL */ "the disk is full",
     /* TEXT_REASON_NO_FREE_NAME */ "every backup name up to .999.bak is taken",
     /* TEXT_REASON_OTHER */ "system error %d",
+    /* TEXT_STEP_CHECK */ "the file cannot be replaced",
+    /* TEXT_REASON_READ_ONLY */ "the file is read-only",
+    /* TEXT_REASON_CHANGED */ "another program saved the file after vorn-check read it; run vorn-check again",
+    /* TEXT_REASON_HARD_LINKED */ "the file has other names (hard links), which would keep the old text",
+    /* TEXT_REASON_OWNER */ "the corrected file could not be given the owner of the file",
+    /* TEXT_REASON_PATH_TOO_LONG */ "the path of the file or of its backup is too long",
+    /* TEXT_REASON_PROTECTED_FOLDER */
+    "Windows refused a new file in this folder, possibly by Controlled folder access: in Windows Security,"
+    " \"Allow an app through Controlled folder access\" for vorn-check, or correct a copy of the file in another"
+    " folder",
+    /* TEXT_REASON_IN_USE_BY_VORN */
+    "another program is using the file, perhaps Vorn, which is running and holds the file while it reads it"
+    " at its start: quit Vorn from its notification area icon, then try again",
+    /* TEXT_FIX_LEFT_AS_IS */ "vorn-check: %s could not be replaced as planned (%s); the original is kept as %s",
+    /* TEXT_FIX_LEFT_CORRECTED */ "the corrected file is kept as %s",
+    /* TEXT_LINK_TARGET_FIXED */ "%s is a symbolic link: the file it points to, %s, was corrected",
+    /* TEXT_LEFTOVER */ "%s was left by a vorn-check that did not finish; it can be deleted",
     /* TEXT_SUMMARY */ "%s: %d lines: %d bound, %d rejected, %d blank; %d bound with warnings",
     /* TEXT_CODE_PAGE */ "read in code page %u (%s)",
     /* TEXT_CODE_PAGE_SYSTEM */ "the system's OEM code page",
@@ -297,6 +314,25 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_REASON_DISK_FULL */ "ディスクに十分な空き領域がありません",
     /* TEXT_REASON_NO_FREE_NAME */ "バックアップ用のファイル名が .999.bak まですべて使われています",
     /* TEXT_REASON_OTHER */ "システム エラー %d",
+    /* TEXT_STEP_CHECK */ "ファイルを置き換えられません",
+    /* TEXT_REASON_READ_ONLY */ "ファイルが読み取り専用です",
+    /* TEXT_REASON_CHANGED */
+    "vorn-check が読み込んだ後に、ほかのプログラムがファイルを保存しました。もう一度 vorn-check を"
+    "実行してください",
+    /* TEXT_REASON_HARD_LINKED */ "ファイルにはほかの名前 (ハード リンク) があり、置き換えるとそちらに古い内容が残ります",
+    /* TEXT_REASON_OWNER */ "修正したファイルの所有者を元のファイルと同じにできません",
+    /* TEXT_REASON_PATH_TOO_LONG */ "ファイルまたはバックアップのパスが長すぎます",
+    /* TEXT_REASON_PROTECTED_FOLDER */
+    "このフォルダーでの新しいファイルの作成を Windows が拒否しました。「コントロールされたフォルダー アクセス」"
+    "が原因の可能性があります。Windows セキュリティの「コントロールされたフォルダー アクセスによるアプリの許可」"
+    "で vorn-check を許可するか、ファイルをほかのフォルダーにコピーしてから修正してください",
+    /* TEXT_REASON_IN_USE_BY_VORN */
+    "ほかのプログラムがファイルを使用しています。実行中の Vorn が起動時の読み込みでファイルを開いている"
+    "可能性があります。通知領域の Vorn のアイコンから Vorn を終了して、もう一度実行してください",
+    /* TEXT_FIX_LEFT_AS_IS */ "vorn-check: %s を予定どおりに置き換えられませんでした (%s)。元のファイルは %s として残してあります。",
+    /* TEXT_FIX_LEFT_CORRECTED */ "修正したファイルは %s として残してあります。",
+    /* TEXT_LINK_TARGET_FIXED */ "%s はシンボリック リンクのため、リンク先のファイル %s を修正しました。",
+    /* TEXT_LEFTOVER */ "%s は、途中で終了した vorn-check が残したファイルです。削除してかまいません。",
     /* TEXT_SUMMARY */ "%s: %d 行 (割り当て %d、エラー %d、空行 %d、警告のある割り当て %d)",
     /* TEXT_CODE_PAGE */ "コード ページ %u で読み込みました (%s)。",
     /* TEXT_CODE_PAGE_SYSTEM */ "システムの OEM コード ページ",

@@ -660,11 +660,14 @@ int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix)
         return 1;
     // One byte more than is corrected tells a file too large.
     static char bytes[FIX_FILE_SIZE + 1];
-    int length = 0, count;
+    int length = 0, count = 0;
     while (length < FIX_FILE_SIZE + 1 &&
            (count = PlatformReadFile(file, bytes + length, FIX_FILE_SIZE + 1 - length)) > 0)
         length += count;
     PlatformCloseFile(file);
+    // A failed read is no end of the file: what was read is not all of it.
+    if (count < 0)
+        return 1;
     FixSettingText(bytes, length, codePage, fix);
     return 0;
 }

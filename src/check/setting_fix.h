@@ -84,7 +84,7 @@ struct SettingFix {
 // Corrects length bytes of a settings file as Vorn reads them in codePage.
 void FixSettingText(const char *bytes, int length, unsigned codePage, SettingFix *fix);
 
-// The same for the file at path; non-zero when it cannot be opened.
+// The same for the file at path; non-zero when it cannot be opened or read.
 int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix);
 
 // Fills line with the correction of the line after it, the first for a

@@ -106,17 +106,15 @@ static int FixFile(const CheckedFile *file)
             PrintText(stdout, TEXT_NOTHING_TO_FIX, file->shown);
         return status;
     }
-    WriteResult result;
+    static WriteResult result;
     if (ReplaceSettingFile(file->path, g_applied.original, g_applied.originalLength, g_applied.fixed,
                            g_applied.fixedLength, &result) != 0) {
         PrintWriteFailure(stderr, file->shown, &result);
         return 2;
     }
     int status = Report(file, 1, 0);
-    char backup[1100];
-    snprintf(backup, sizeof backup, result.backupNumber == 1 ? "%s.bak" : "%s.%d.bak", file->shown,
-             result.backupNumber);
-    PrintFixed(stdout, file->shown, &g_applied, backup);
+    PrintFixed(stdout, file->shown, &g_applied, result.backup);
+    PrintWriteNotes(stdout, file->shown, &result);
     return status;
 }
 

@@ -11,8 +11,8 @@
 // *file on success, non-zero when the file cannot be opened.
 int PlatformOpenFile(const wchar_t *name, HANDLE *file);
 
-// Reads up to byteCount bytes into buffer and returns how many arrived.
-// 0 means the end of the file or a failed read; either way reading is over.
+// Reads up to byteCount bytes into buffer and returns how many arrived: 0
+// at the end of the file, -1 when the read failed.
 int PlatformReadFile(HANDLE file, char *buffer, int byteCount);
 
 void PlatformCloseFile(HANDLE file);

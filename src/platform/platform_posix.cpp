@@ -16,7 +16,8 @@ int PlatformOpenFile(const wchar_t *name, HANDLE *file)
 
 int PlatformReadFile(HANDLE file, char *buffer, int byteCount)
 {
-    return (int)fread(buffer, 1, (size_t)byteCount, (FILE *)file);
+    size_t count = fread(buffer, 1, (size_t)byteCount, (FILE *)file);
+    return count == 0 && ferror((FILE *)file) ? -1 : (int)count;
 }
 
 void PlatformCloseFile(HANDLE file)

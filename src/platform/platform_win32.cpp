@@ -15,7 +15,7 @@ int PlatformReadFile(HANDLE file, char *buffer, int byteCount)
 {
     DWORD read = 0;
     if (!ReadFile(file, buffer, (DWORD)byteCount, &read, nullptr))
-        return 0;
+        return -1;
     return (int)read;
 }
 

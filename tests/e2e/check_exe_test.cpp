@@ -317,6 +317,52 @@ TEST(VornCheckExe, NamesAndDecodesByTheOemCodePage)
     RemoveTree(directory);
 }
 
+// The file's identity: which file a name stands for, not what it holds.
+ULONGLONG FileId(const std::wstring &path)
+{
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    BY_HANDLE_FILE_INFORMATION information = {};
+    GetFileInformationByHandle(file, &information);
+    CloseHandle(file);
+    return (ULONGLONG)information.nFileIndexHigh << 32 | information.nFileIndexLow;
+}
+
+// --fix puts a new file in the file's place, never rewriting it in place,
+// and keeps the original under the first backup name that is free; a
+// temporary file an earlier run left is named, not deleted; a read-only
+// file is refused.
+TEST(VornCheckExe, FixReplacesTheFileAndKeepsEveryBackup)
+{
+    std::wstring directory = MakeScratchDirectory("replace");
+    std::wstring file = directory + L"setting.vorn";
+    const std::string smallLetters = "ca\tJ\tALERT\r\n";
+    WriteBytes(file, smallLetters);
+    WriteBytes(file + L".bak", "the user's own");
+    WriteBytes(directory + L"vrn1A2B.tmp", "left");
+    ULONGLONG before = FileId(file);
+    std::string output;
+    EXPECT_EQ(RunCheck(file, &output, L"--fix --lang en"), 0u) << output;
+    EXPECT_EQ(ReadBytes(file), "CA\tJ\tALERT\r\n");
+    EXPECT_NE(FileId(file), before) << "the file was written in place";
+    EXPECT_EQ(ReadBytes(file + L".bak"), "the user's own");
+    EXPECT_EQ(ReadBytes(file + L".2.bak"), smallLetters);
+    EXPECT_TRUE(Contains(output, "setting.vorn.2.bak")) << output;
+    EXPECT_TRUE(Contains(output, "vrn1A2B.tmp was left by a vorn-check that did not finish")) << output;
+    EXPECT_EQ(ReadBytes(directory + L"vrn1A2B.tmp"), "left");
+
+    std::wstring readOnly = directory + L"read-only.vorn";
+    WriteBytes(readOnly, smallLetters);
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    output.clear();
+    EXPECT_EQ(RunCheck(readOnly, &output, L"--fix --lang en"), 2u) << output;
+    EXPECT_TRUE(Contains(output, "(the file is read-only)")) << output;
+    EXPECT_EQ(ReadBytes(readOnly), smallLetters);
+    EXPECT_EQ(GetFileAttributesW((readOnly + L".bak").c_str()), INVALID_FILE_ATTRIBUTES);
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveTree(directory);
+}
+
 TEST_F(VornEndToEnd, VornCheckSaysARunningVornMayHoldTheCombinations)
 {
     Start("CA\tE\tALERT\r\n");

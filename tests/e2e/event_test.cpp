@@ -66,7 +66,8 @@ TEST_F(VornEndToEnd, TheRecorderKeepsTheLineOfEveryCopyStartedAtOnce)
         startup.cb = sizeof startup;
         PROCESS_INFORMATION copy = {};
         ASSERT_TRUE(CreateProcessW(recorder.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &copy));
+                                   nullptr, &startup, &copy))
+            << "copy " << i << " did not start: error " << GetLastError();
         copies.push_back(copy);
     }
     std::vector<bool> seen(COPIES);

@@ -2,9 +2,11 @@
 # Runs the built Linux vorn-check itself: the language it speaks (LC_ALL over
 # LC_MESSAGES over LANG, --lang over all of them), its options, its exit
 # status and what --fix writes. A row: the environment, the arguments, the
-# exit status, and a text the output must hold; rows run in order.
+# exit status, and a text the output must hold; rows run in order. The
+# second argument is a library whose rename(2) does its work and then fails.
 set -uo pipefail
 check=$1
+rename_fails_after=$2
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 # C:\テスト.exe in Shift-JIS, and C:\café.exe in code page 437.
@@ -72,8 +74,92 @@ chmod 755 "$folder" && chmod 555 "$folder/locked"
 as_nobody=()
 [ "$(id -u)" -ne 0 ] || as_nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 output=$(cd "$folder/locked" && LANG=C.UTF-8 "${as_nobody[@]}" "$check" --fix fix.vorn 2>&1)
-expect '[ $? -eq 2 ] && grep -qF "fix.vorn is unchanged: the original could not be kept as a backup (the folder or the file is read-only" <<<"$output"' "a failed write: $output"
+expect '[ $? -eq 2 ] && grep -qF "fix.vorn is unchanged: " <<<"$output" && grep -qF "(the folder or the file is read-only" <<<"$output"' "a failed write: $output"
 expect 'cmp -s "$folder/fix.original" "$folder/locked/fix.vorn" && [ "$(ls "$folder/locked")" = fix.vorn ]' "a failed write changed the folder"
 chmod 755 "$folder/locked"
+
+# Each case in a folder of its own, from the correctable file: runs --fix on
+# NAME there with any preloaded library, leaving the status in $status and
+# what was said in $output.
+fix_in() {
+    local name=$1 preload=${2:-}
+    output=$(cd "$folder/$name" && LANG=C.UTF-8 LD_PRELOAD=$preload ASAN_OPTIONS=verify_asan_link_order=0 \
+        "$check" --fix "$name.vorn" 2>&1)
+    status=$?
+}
+fresh() {
+    mkdir -p "$folder/$1" && cp "$folder/fix.original" "$folder/$1/$1.vorn"
+}
+# Whether NAME's folder holds the file alone, as it was.
+untouched() {
+    cmp -s "$folder/fix.original" "$folder/$1/$1.vorn" && [ "$(ls -A "$folder/$1")" = "$1.vorn" ]
+}
+corrected() {
+    cmp -s "$folder/fix.vorn" "$1"
+}
+
+# More than is corrected is never written, cut or whole.
+fresh large && head -c 300000 /dev/zero | tr '\0' '#' >>"$folder/large/large.vorn"
+cp "$folder/large/large.vorn" "$folder/large.original"
+fix_in large
+expect 'grep -qF "larger than 262144 bytes" <<<"$output" && cmp -s "$folder/large.original" "$folder/large/large.vorn" &&
+    [ "$(ls -A "$folder/large")" = large.vorn ]' "a file over the limit: $output"
+
+# The mode is the file's own, not that of a new file.
+fresh mode && chmod 640 "$folder/mode/mode.vorn"
+fix_in mode
+expect '[ $status = 0 ] && corrected "$folder/mode/mode.vorn" && [ "$(stat -c %a "$folder/mode/mode.vorn")" = 640 ]' \
+    "the mode was not kept: $(stat -c %a "$folder/mode/mode.vorn") $output"
+
+# Run by root, as through sudo, the file keeps its owner.
+if [ "$(id -u)" -eq 0 ]; then
+    fresh owner && chown 65534:65534 "$folder/owner/owner.vorn"
+    fix_in owner
+    expect '[ $status = 0 ] && [ "$(stat -c %u:%g "$folder/owner/owner.vorn" "$folder/owner/owner.vorn.bak")" = "$(printf "65534:65534\n65534:65534")" ]' \
+        "the owner was not kept: $output"
+    # Where the owner cannot be kept, nothing is written.
+    fresh others && chmod 777 "$folder/others" && chmod 666 "$folder/others/others.vorn"
+    output=$(cd "$folder/others" && LANG=C.UTF-8 "${as_nobody[@]}" "$check" --fix others.vorn 2>&1)
+    expect '[ $? = 2 ] && grep -qF "could not be given the owner of the file" <<<"$output" && untouched others' \
+        "a file of another owner: $output"
+fi
+
+# A write cut short by the file size limit: the original stays, alone.
+fresh cut && printf '; a comment line of some length\r\n%.0s' $(seq 400) >>"$folder/cut/cut.vorn"
+cp "$folder/cut/cut.vorn" "$folder/cut.original"
+output=$(cd "$folder/cut" && ulimit -f 4 && LANG=C.UTF-8 "$check" --fix cut.vorn 2>&1)
+expect '[ $? = 2 ] && cmp -s "$folder/cut.original" "$folder/cut/cut.vorn" && [ "$(ls -A "$folder/cut")" = cut.vorn ]' \
+    "a cut write: $output"
+
+# A rename that happened although it reported a failure: a success, the backup kept.
+fresh renamed
+fix_in renamed "$rename_fails_after"
+expect '[ $status = 0 ] && grep -qF "the original is kept as renamed.vorn.bak" <<<"$output" &&
+    cmp -s "$folder/fix.original" "$folder/renamed/renamed.vorn.bak" && corrected "$folder/renamed/renamed.vorn"' \
+    "a rename that reported a failure after it happened: $output"
+
+# A symbolic link is followed: the file it points to is corrected in its own folder.
+fresh link && mkdir "$folder/link/real" && mv "$folder/link/link.vorn" "$folder/link/real/target.vorn" &&
+    ln -s real/target.vorn "$folder/link/link.vorn"
+fix_in link
+expect '[ $status = 0 ] && [ -L "$folder/link/link.vorn" ] && corrected "$folder/link/real/target.vorn" &&
+    cmp -s "$folder/fix.original" "$folder/link/real/target.vorn.bak" &&
+    grep -qF "link.vorn is a symbolic link: the file it points to, $folder/link/real/target.vorn, was corrected" <<<"$output"' \
+    "a symbolic link: $output"
+
+# A file with another name, which would keep the old text, is refused; so is a read-only one.
+fresh hard && ln "$folder/hard/hard.vorn" "$folder/hard.other"
+fix_in hard
+expect '[ $status = 2 ] && grep -qF "other names (hard links)" <<<"$output" && untouched hard && cmp -s "$folder/fix.original" "$folder/hard.other"' \
+    "a hard link: $output"
+fresh readonly && chmod 444 "$folder/readonly/readonly.vorn"
+fix_in readonly
+expect '[ $status = 2 ] && grep -qF "(the file is read-only)" <<<"$output" && untouched readonly' "a read-only file: $output"
+
+# A temporary file of a run that never finished is named, never deleted.
+fresh leftover && echo "corrected once" >"$folder/leftover/leftover.vorn.vorn-check-Ab3xYz"
+fix_in leftover
+expect '[ $status = 0 ] && grep -qF "leftover.vorn.vorn-check-Ab3xYz was left by a vorn-check that did not finish; it can be deleted" <<<"$output" &&
+    [ "$(cat "$folder/leftover/leftover.vorn.vorn-check-Ab3xYz")" = "corrected once" ]' "a leftover: $output"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -35,7 +35,7 @@ int PlatformReadFile(HANDLE file, char *buffer, int byteCount)
     g_fake.calls.push_back("read");
     g_fake.readRequests.push_back(byteCount);
     if (file != FAKE_FILE || g_fake.readCount++ == g_fake.failReadNumber)
-        return 0;
+        return -1;
     size_t left = g_fake.fileContents.size() - g_fake.readOffset;
     size_t count = std::min(left, (size_t)std::min(byteCount, g_fake.readSize));
     memcpy(buffer, g_fake.fileContents.data() + g_fake.readOffset, count);

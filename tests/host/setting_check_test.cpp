@@ -390,6 +390,12 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         std::string fixed;
         unsigned corrections;
     } cases[] = {
+        // A CR inside a spaced line is no separator: the line is the user's.
+        {"CA E EXEC a.exe\rb\r\n", "", 0},
+        // Parameters are the program's own, full width and trailing spaces too.
+        {"CA\tE\tEXEC\tnotepad.exe\t\x82\x60 \r\n", "", 0},
+        // A wave dash that code page 932 has only as a look-alike: nothing is written.
+        {"CA\tE\tEXEC\tC:\\\xe3\x80\x9c.exe\nca\tF\tQUIT\n", "", 0},
         {"CA\t\x82\x64\tALERT\r\n", "CA\tE\tALERT\r\n", CORRECTED_FULL_WIDTH},
         {fullWidthCa + "\t\x82\x85\t\x82\x60\x82\x6b\x82\x64\x82\x71\x82\x73\r\n", "CA\tE\tALERT\r\n",
          CORRECTED_FULL_WIDTH},
@@ -475,6 +481,21 @@ TEST(SettingFix, SplitsArgumentsAsWindowsDoes)
 // Vorn reads the OEM code page; a file saved otherwise arrives garbled.
 TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
 {
+    // A read that fails is no end of the file: nothing is taken from part of it.
+    static SettingFix partial;
+    g_fake.fileContents = "ca\tE\tALERT\n";
+    g_fake.readSize = 4;
+    g_fake.failReadNumber = 1;
+    EXPECT_NE(LoadSettingFix(L"some.vorn", 932, &partial), 0);
+    ResetFakePlatform();
+    // Control characters reach the report as escapes, never raw: DEL, and C1 as UTF-8 holds it.
+    SetReportCodePage(932);
+    std::string del = Check("CA\tE\tEXEC\ta\x7f.exe\n").report;
+    EXPECT_TRUE(Contains(del, "\"a\\x7F.exe\"")) << del;
+    SetReportCodePage(65001);
+    std::string c1 = Check("CA\tE\tEXEC\ta\xc2\x85.exe\n", 65001).report;
+    EXPECT_TRUE(Contains(c1, "\"a\\xC2\\x85.exe\"")) << c1;
+    SetReportCodePage(932);
     const std::string utf16 = std::string("C\0A\0\t\0E\0\t\0Q\0U\0I\0T\0\n\0", 20);
     struct Case {
         std::string contents;

@@ -5,8 +5,12 @@
 
 #include <string.h>
 
+#include <string>
+#include <vector>
+
 #include "actions/hotkey_action.h"
 #include "check/code_page.h"
+#include "check/setting_write.h"
 #include "platform/platform.h"
 #include "settings/setting_loader.h"
 #include "shell/main_window.h"
@@ -98,6 +102,9 @@ TEST(CodePage, EncodesAllOfATextOnlyWhereItComesBackTheSame)
     EXPECT_FALSE(CodePageEncodesAll(20127, text, 6));
     EXPECT_TRUE(CodePageEncodesAll(65001, text, 6));
     EXPECT_FALSE(CodePageEncodesAll(1252, L"caf\u00e9 \u2192", 6)) << "a best-fit arrow passed";
+    char bytes[LONGEST_CHARACTER];
+    EXPECT_EQ(EncodeCharacter(1252, 0x2192, bytes), 0) << "a best-fit arrow written";
+    EXPECT_EQ(EncodeCharacter(1252, 0xE9, bytes), 1);
 }
 
 TEST(ToQuotedWide, DecodesByTheOemCodePage)
@@ -147,6 +154,51 @@ TEST_F(InScratchDirectory, TheSettingsFileIsSharedWithNobodyWhileOpen)
                           FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(second_, INVALID_HANDLE_VALUE);
     EXPECT_NE(LoadSettingFile(nullptr), 0);
+}
+
+// The names in the working directory.
+std::vector<std::wstring> FolderNames()
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(L"*", &found);
+    do {
+        if (wcscmp(found.cFileName, L".") != 0 && wcscmp(found.cFileName, L"..") != 0)
+            names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// A file another program holds, or saved since it was read, is left as it
+// was, with nothing of the attempt beside it.
+TEST_F(InScratchDirectory, AFileHeldOrChangedIsNotReplacedAndNothingIsLeftBesideIt)
+{
+    const char original[] = "ca\tE\tALERT\r\n", fixed[] = "CA\tE\tALERT\r\n";
+    const int length = (int)strlen(original);
+    WriteSettings(original);
+    const std::vector<std::wstring> alone = {L"setting.vorn"};
+    static WriteResult result;
+    // Shared for reading only, as an editor may hold it: readable, but no
+    // rename can take it away. Then shared with nobody.
+    for (DWORD sharing : {(DWORD)FILE_SHARE_READ, (DWORD)0}) {
+        second_ = CreateFileW(L"setting.vorn", GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+        ASSERT_NE(second_, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(ReplaceSettingFile(L"setting.vorn", original, length, fixed, length, &result), 1);
+        EXPECT_EQ(result.failure, WRITE_IN_USE) << sharing << " " << result.error;
+        EXPECT_EQ(result.step, sharing ? STEP_REPLACE : STEP_CHECK) << sharing;
+        EXPECT_EQ(FolderNames(), alone) << sharing;
+        CloseHandle(second_);
+        second_ = INVALID_HANDLE_VALUE;
+    }
+    EXPECT_EQ(ReplaceSettingFile(L"setting.vorn", "ca\tE\tALERT\n", length - 1, fixed, length, &result), 1);
+    EXPECT_EQ(result.failure, WRITE_CHANGED);
+    EXPECT_EQ(FolderNames(), alone);
+
+    EXPECT_EQ(ReplaceSettingFile(L"setting.vorn", original, length, fixed, length, &result), 0);
+    EXPECT_STREQ(result.backup, "setting.vorn.bak");
+    EXPECT_TRUE(DeleteFileW(L"setting.vorn.bak"));
 }
 
 TEST_F(InScratchDirectory, LoadedCombinationsAreHeldUntilUnregistered)
