@@ -63,9 +63,9 @@ void ProbeLayoutName(unsigned layout, int inEnglish, char *name, int capacity);
 void LayoutNameToUtf8(const char16_t *name, char *out, int capacity);
 
 // The key that types character on the user's keyboard layout: its
-// virtual-key code and what must be held with it (1 Shift, 2 Ctrl, 4 Alt),
-// as VkKeyScanExW tells them, and the layout's language. Returns 0 where no
-// key types it.
+// virtual-key code and what must be held with it (1 Shift, 2 Ctrl, 4 Alt,
+// 8 Hankaku, 16 and 32 the layout's own), as VkKeyScanExW tells them, and
+// the layout's language. Returns 0 where no key types it.
 int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned *layout);
 
 #endif

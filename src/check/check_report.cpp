@@ -410,10 +410,16 @@ static void PrintSignKey(FILE *out, char sign, const char *line, int length)
 {
     int keyCode = 0;
     unsigned held = 0, layout = 0;
-    if (!ProbeKeyForCharacter(sign, &keyCode, &held, &layout) || (held & ~1u))
+    if (!ProbeKeyForCharacter(sign, &keyCode, &held, &layout))
         return;
     char name[NAME_SIZE * 2];
     ProbeLayoutName(layout, g_reportLanguage == REPORT_ENGLISH, name, sizeof name);
+    // A line holds Shift and the key; Ctrl, Alt, Hankaku or a layout's own
+    // shift state would make a line that types something else.
+    if (held & ~1u) {
+        Warn(out, LINE_INDENT, TEXT_SIGN_KEY_OTHER_STATE, name, sign);
+        return;
+    }
     if ((keyCode >= '0' && keyCode <= '9') || (keyCode >= 'A' && keyCode <= 'Z')) {
         char typedWith[NAME_SIZE];
         snprintf(typedWith, sizeof typedWith, "%s%c", held ? "Shift+" : "", (char)keyCode);

@@ -42,6 +42,9 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_SIGN_KEY_CANNOT_BIND */
     "on a keyboard layout for %s, the key that types '%c' has the virtual-key code 0x%02X, which no character"
     " in the key field names: that key cannot be bound",
+    /* TEXT_SIGN_KEY_OTHER_STATE */
+    "on a keyboard layout for %s, '%c' is typed with a key state that no line can write (beyond Shift, such as"
+    " Hankaku or the layout's own shift keys), so no line binds that key",
     /* TEXT_KEY_NAME_AS_CHARACTER */
     "rejected: unknown key \"%s\": Vorn names the %s by the character '%c' (virtual-key code 0x%02X)",
     /* TEXT_KEY_NAME_CANNOT_BIND */
@@ -230,6 +233,9 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_SIGN_KEY_CANNOT_BIND */
     "%s 用のキーボード レイアウトで \"%c\" を入力するキーの仮想キー コードは 0x%02X です。このコードを表す文字は"
     "キーの欄に書けないため、このキーは割り当てられません。",
+    /* TEXT_SIGN_KEY_OTHER_STATE */
+    "%s 用のキーボード レイアウトで \"%c\" を入力するには、Shift 以外のキーの状態 (半角/全角やレイアウト独自の"
+    "シフト キー) が必要です。この状態は設定の行に書けないため、このキーを割り当てる行はありません。",
     /* TEXT_KEY_NAME_AS_CHARACTER */
     "エラー: キー \"%s\" は認識できません。Vorn では、%sは文字 \"%c\" で指定します (仮想キー コード 0x%02X)。",
     /* TEXT_KEY_NAME_CANNOT_BIND */

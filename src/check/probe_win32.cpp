@@ -181,7 +181,8 @@ int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned 
     if (key == -1)
         return 0;
     *keyCode = LOBYTE(key);
-    *held = HIBYTE(key) & 7;
+    // Every state the key needs, Hankaku and the layout's own shift keys too.
+    *held = HIBYTE(key);
     *layout = LOWORD((ULONG_PTR)current);
     return 1;
 }

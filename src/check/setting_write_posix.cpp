@@ -175,12 +175,12 @@ static int Locate(const wchar_t *path, char *name, char *folder, const char **ba
             return errno;
         if (strlen(resolved) >= WRITE_NAME_SIZE)
             return ENAMETOOLONG;
-        strcpy(name, resolved);
-        strcpy(result->target, resolved);
+        snprintf(name, WRITE_NAME_SIZE, "%s", resolved);
+        snprintf(result->target, sizeof result->target, "%s", resolved);
     }
     const char *slash = strrchr(name, '/');
     if (!slash) {
-        strcpy(folder, ".");
+        snprintf(folder, WRITE_NAME_SIZE, ".");
         *base = name;
     } else {
         size_t folderLength = slash == name ? 1 : (size_t)(slash - name);
@@ -198,7 +198,7 @@ int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLe
     // A write past the size limit fails with EFBIG instead of ending the program.
     signal(SIGXFSZ, SIG_IGN);
     static char name[WRITE_NAME_SIZE], folder[WRITE_NAME_SIZE], temporary[WRITE_NAME_SIZE];
-    const char *base = nullptr;
+    const char *base = name;
     int failed = Locate(path, name, folder, &base, result);
     if (failed)
         return Fail(result, STEP_CHECK, failed);

@@ -211,7 +211,7 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
 {
     g_fake.heldElsewhere = {{MOD_WIN, 'L'}};  // as Windows' own holding looks to the probe
     g_fake.layoutNames = {{0x0411, {u"Japanese (Japan)", u"\u65e5\u672c\u8a9e (\u65e5\u672c)"}}};
-    g_fake.keysForCharacters = {{'@', {0xC0, 0, 0x0411}}, {'%', {'5', 1, 0x0411}}};
+    g_fake.keysForCharacters = {{'@', {0xC0, 0, 0x0411}}, {'%', {'5', 1, 0x0411}}, {'#', {'3', 1 | 8, 0x0411}}};
     const struct {
         const char *line;
         unsigned warnings;
@@ -224,6 +224,9 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
         {"CA\t%\tALERT\n", WARNING_KEY_CHARACTER,
          "the character '%' names the Left Arrow key\n                    warning: on a keyboard layout for Japanese"
          " (Japan), '%' is typed with Shift+5; to bind that key, write:\n                        CAS<Tab>5<Tab>ALERT\n"},
+        {"CA\t#\tALERT\n", WARNING_KEY_CHARACTER,
+         "'#' is typed with a key state that no line can write (beyond Shift, such as Hankaku or the layout's own"
+         " shift keys), so no line binds that key\n"},
         {"CA\te\tALERT\n", WARNING_KEY_CHARACTER,
          "the small letter 'e' names the Num 5 key, not the E key\n                    warning: for the E key, write:\n"
          "                        CA<Tab>E<Tab>ALERT\n"},
