@@ -1,9 +1,10 @@
 // The names people give keys: Microsoft's virtual-key names, the modifier
-// words, and the names Vorn itself reads. The corrections and the lines
+// words, the names Vorn itself reads and the labels keyboards show. The corrections and the lines
 // vorn-check adds read keys through these alone.
 #include "check/key_names.h"
 #include "settings/setting_line.h"
 
+#include <stdio.h>
 #include <string.h>
 
 struct VirtualKeyName {
@@ -115,4 +116,34 @@ char ModifierWordLetter(const char *word, int length)
             return MODIFIER_WORDS[i].letter;
     }
     return 0;
+}
+
+// The keys that bytes below 0x30 name, by virtual-key code; null where none.
+static const char *const LOW_KEYS[0x30] = {
+    nullptr, "Left Button", "Right Button", "Cancel", "Middle Button", "X Button 1", "X Button 2", nullptr,
+    "Backspace", "Tab", nullptr, nullptr, "Clear", "Enter", nullptr, nullptr,
+    "Shift", "Ctrl", "Alt", "Pause", "Caps Lock", "Kana", "IME On", "Junja",
+    "Final", "Kanji", "IME Off", "Esc", "Convert", "Nonconvert", "Accept", "Mode Change",
+    "Space", "Page Up", "Page Down", "End", "Home", "Left", "Up", "Right",
+    "Down", "Select", "Print", "Execute", "Print Screen", "Insert", "Delete", "Help",
+};
+
+const char *const NUMPAD_KEYS[16] = {"0", "1", "2", "3", "4", "5", "6", "7",
+                                     "8", "9", "*", "+", "Separator", "-", ".", "/"};
+
+const char *KeyLabel(int32_t keyCode, char *label, size_t capacity)
+{
+    if (keyCode > 0 && keyCode < 0x30 && LOW_KEYS[keyCode])
+        return LOW_KEYS[keyCode];
+    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
+        snprintf(label, capacity, "%c", (char)keyCode);
+    else if (keyCode >= 0x5B && keyCode <= 0x5D)
+        return keyCode == 0x5B ? "Left Win" : keyCode == 0x5C ? "Right Win" : "Menu";
+    else if (keyCode == 0x5F)
+        return "Sleep";
+    else if (keyCode >= 0x70 && keyCode <= 0x7F)
+        snprintf(label, capacity, "F%d", keyCode - 0x70 + 1);
+    else
+        return nullptr;
+    return label;
 }

@@ -3,6 +3,9 @@
 #ifndef VORN_CHECK_KEY_NAMES_H
 #define VORN_CHECK_KEY_NAMES_H
 
+#include <stddef.h>
+#include <stdint.h>
+
 // An ASCII letter as a capital; any other byte as it is.
 char Upper(char c);
 
@@ -21,5 +24,12 @@ const char *VornKeyName(const char *name, int length, int keyCode);
 // The modifier letter Vorn reads for a word people write ("Ctrl", "win"),
 // in any case; 0 for any other word.
 char ModifierWordLetter(const char *word, int length);
+
+// The numeric keypad's keys, 0x60 to 0x6F (small a to o and the backquote).
+extern const char *const NUMPAD_KEYS[16];
+
+// The label of the key a code stands for, as a keyboard shows it, or null
+// where no key has one; label takes what is not in a table ("F16").
+const char *KeyLabel(int32_t keyCode, char *label, size_t capacity);
 
 #endif
