@@ -31,6 +31,11 @@ void SetReportLanguage(ReportLanguage language)
     g_reportLanguage = language;
 }
 
+ReportLanguage ReportLanguageInUse()
+{
+    return g_reportLanguage;
+}
+
 // Text is UTF-8 throughout. A console is written in UTF-16 and keeps the
 // code page it had, so programs run after vorn-check in the same window
 // print as before. A file or a pipe is read by the console's own tools

@@ -16,6 +16,8 @@ void SetReportCodePage(unsigned codePage);
 // The language of every text from here on; English unless set.
 void SetReportLanguage(ReportLanguage language);
 
+ReportLanguage ReportLanguageInUse();
+
 // A ReportText in the report's language, with its arguments, and a line
 // break; an int, since an enum before the arguments would be promoted.
 // Written to a console in UTF-16, leaving its code page as it was; to a
