@@ -44,7 +44,7 @@ void Collect(void *context, const LineVerdict *verdict)
     Checked *checked = (Checked *)context;
     checked->verdicts.push_back(*verdict);
     const LineFix *fix = g_checkedFix.aligned && NextLineFix(&g_checkedFix, &checked->line) ? &checked->line : nullptr;
-    checked->report += Printed([&](FILE *out) { PrintVerdict(out, verdict, fix); });
+    checked->report += Printed([&](FILE *out) { PrintVerdict(out, verdict, fix, nullptr); });
 }
 
 // Checks contents with the fake as the test has set it up, and reports as
@@ -58,7 +58,7 @@ Checked Check(const std::string &contents, unsigned codePage = 932)
     checked.result = CheckSettingFile(L"some.vorn", codePage, Collect, &checked, &checked.summary);
     checked.report += Printed([&](FILE *out) {
         PrintFileFindings(out, &g_checkedFix, &checked.line);
-        PrintSummary(out, "some.vorn", &checked.summary);
+        PrintSummary(out, "some.vorn", &checked.summary, &g_checkedFix);
         PrintCorrectable(out, "some.vorn", &g_checkedFix);
     });
     return checked;
@@ -188,16 +188,18 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
     // The key a byte really gives shows in the binding and in the warning.
     for (const char *part : {"Ctrl+Alt+E is already bound by line 1, which wins",
                              "Ctrl+Alt+Num 5 ",
-                             "the small letter 'e' names the Num 5 key, not the E key",
+                             "note: the small letter 'e' names the Num 5 key\n",
                              "the character '!' names the Page Up key",
                              "Ctrl+Alt+F1 ",
-                             "the small letter 'j' names the Num * key, not the J key",
+                             "note: the small letter 'j' names the Num * key\n",
                              "the target or parameters go beyond ASCII: Vorn reads code page 437, and ANSI (code page 1252)",
                              "the hotkey will open nothing",
                              "the target holds quotes: Vorn puts it in quotes of its own",
                              "by Windows' rules the program receives these arguments: [/select,C:\\a] [b]\n"})
         EXPECT_TRUE(Contains(checked.report, part)) << part;
-    EXPECT_EQ(checked.summary.warned, 13);
+    // A small letter or a sign alone binds as written: a note, not a warning.
+    EXPECT_EQ(checked.summary.warned, 9);
+    EXPECT_EQ(checked.summary.noted, 4);
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
 
     // Where ANSI is the code page Vorn reads, such text is read as saved.
@@ -222,13 +224,14 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
          "on a keyboard layout for Japanese (Japan), the key that types '@' has the virtual-key code 0xC0, which no"
          " character in the key field names: that key cannot be bound"},
         {"CA\t%\tALERT\n", WARNING_KEY_CHARACTER,
-         "the character '%' names the Left Arrow key\n                    warning: on a keyboard layout for Japanese"
-         " (Japan), '%' is typed with Shift+5; to bind that key, write:\n                        CAS<Tab>5<Tab>ALERT\n"},
+         "note: the character '%' names the Left Arrow key\n                    note: on a keyboard layout for Japanese"
+         " (Japan), '%' is typed with Shift+5; if you meant the key that types '%', write:\n"
+         "                        CAS<Tab>5<Tab>ALERT\n"},
         {"CA\t#\tALERT\n", WARNING_KEY_CHARACTER,
          "'#' is typed with a key state that no line can write (beyond Shift, such as Hankaku or the layout's own"
          " shift keys), so no line binds that key\n"},
         {"CA\te\tALERT\n", WARNING_KEY_CHARACTER,
-         "the small letter 'e' names the Num 5 key, not the E key\n                    warning: for the E key, write:\n"
+         "note: the small letter 'e' names the Num 5 key\n                    note: if you meant the E key, write:\n"
          "                        CA<Tab>E<Tab>ALERT\n"},
         {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
         {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
@@ -276,10 +279,10 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
     japanese = Check("CA\t%\tALERT\nCA\t[\tALERT\nCA\t]\tALERT\nCA\t_\tALERT\nCA\t;\tALERT\nCA\tl\tALERT\n"
                      "CA\t\xb1\tALERT\nW\tLEFT\tALERT\nCA\t;\tQUIT\n").report;
     SetReportLanguage(REPORT_ENGLISH);
-    for (const char *part : {"文字 \"%\" は、左方向キーを表します。", "文字 \"[\" は、左 Windows ロゴ キーを表します。",
+    for (const char *part : {"メモ: 文字「%」は、左方向キーを表します。", "文字「[」は、左 Windows ロゴ キーを表します。",
                              "アプリケーション キーを表します。", "スリープ キーを表します。",
-                             "文字 \";\" は、仮想キー コード 0x3B を表します。",
-                             "小文字の \"l\" は、テンキーの区切り記号キーを表します (L キーではありません)。",
+                             "文字「;」は、仮想キー コード 0x3B を表します。",
+                             "小文字の「l」は、テンキーの区切り記号キーを表します。",
                              "テンキーの区切り記号キーは一般的なキーボードにはありません。",
                              "キーとして使用できません。", "Ctrl+Alt+Left Win ",
                              "Win+左方向キーは Windows が予約している", "Ctrl+Alt+仮想キー コード 0x3B は 5 行目で"})
@@ -375,7 +378,7 @@ TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
     std::string japanese = Check("CA\tE\tQUIT\n").report;
     SetReportLanguage(REPORT_ENGLISH);
     EXPECT_EQ(g_fake.layoutNamesInEnglish, std::vector<bool>(2, false));
-    EXPECT_TRUE(Contains(japanese, "\u30dd\u30fc\u30e9\u30f3\u30c9\u8a9e 用のキーボード レイアウトでは、Ctrl+Alt+E で \"\u0119\" が"
+    EXPECT_TRUE(Contains(japanese, "\u30dd\u30fc\u30e9\u30f3\u30c9\u8a9e 用のキーボード レイアウトでは、Ctrl+Alt+E で「\u0119」が"
                                    "入力されます。"))
         << japanese;
 }
