@@ -463,7 +463,8 @@ static void PrintSignKey(FILE *out, char sign, const char *line, int length, int
             Say(out, TEXT_WARNING, TEXT_SIGN_KEY, name, sign, typedWith);
         PrintSuggestion(out, line, length, held != 0, (char)keyCode);
     } else {
-        Say(out, word, TEXT_SIGN_KEY_CANNOT_BIND, name, sign, (unsigned)keyCode);
+        Say(out, word, asNote ? TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT : TEXT_SIGN_KEY_CANNOT_BIND, name, sign,
+            (unsigned)keyCode, sign);
     }
 }
 

@@ -203,6 +203,9 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_CONVERTED_LINE */ "only its encoding was converted; it reads as before",
     /* TEXT_SUMMARY_MISREAD */
     "%s: of the %d lines an editor shows, Vorn binds %d; %d bound with warnings",
+    /* TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT */
+    "on a keyboard layout for %s, the key that types '%c' has the virtual-key code 0x%02X, which no character in"
+    " the key field names: if you meant the key that types '%c', no line can bind it",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -426,6 +429,9 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_CONVERTED_LINE */ "文字コードだけを変換しました (内容は変わりません)。",
     /* TEXT_SUMMARY_MISREAD */
     "%s: エディターに表示される %d 行のうち、Vorn が割り当てるのは %d 行です (警告のある割り当て %d)。",
+    /* TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT */
+    "%s 用のキーボード レイアウトで「%c」を入力するキーの仮想キー コードは 0x%02X で、このコードを表す文字は"
+    "キーの欄に書けません。「%c」を入力するキーを割り当てたい場合、そのための行は書けません。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

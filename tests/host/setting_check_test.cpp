@@ -222,7 +222,7 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
         {"CA\t;\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER, "no key sends the virtual-key code 0x3B"},
         {"CA\t@\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER,
          "on a keyboard layout for Japanese (Japan), the key that types '@' has the virtual-key code 0xC0, which no"
-         " character in the key field names: that key cannot be bound"},
+         " character in the key field names: if you meant the key that types '@', no line can bind it"},
         {"CA\t%\tALERT\n", WARNING_KEY_CHARACTER,
          "note: the character '%' names the Left Arrow key\n                    note: on a keyboard layout for Japanese"
          " (Japan), '%' is typed with Shift+5; if you meant the key that types '%', write:\n"
