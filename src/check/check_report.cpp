@@ -694,15 +694,15 @@ void PrintSummary(FILE *out, const char *path, const CheckSummary *summary, cons
     if (summary->encoding != ENCODING_FITS) {
         // How to save the file so that Vorn reads what the editor shows:
         // "ANSI" is right only where it is the code page Vorn reads.
-        char fix[NAME_SIZE * 8];
+        char resave[NAME_SIZE * 8];
         if (summary->codePage == 932)
-            snprintf(fix, sizeof fix, "%s", ReportTextIn(g_reportLanguage, TEXT_FIX_SHIFT_JIS));
+            snprintf(resave, sizeof resave, "%s", ReportTextIn(g_reportLanguage, TEXT_FIX_SHIFT_JIS));
         else if (summary->ansiCodePage == summary->codePage)
-            snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ANSI), summary->codePage);
+            snprintf(resave, sizeof resave, ReportTextIn(g_reportLanguage, TEXT_FIX_ANSI), summary->codePage);
         else
-            snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ASCII), summary->codePage,
+            snprintf(resave, sizeof resave, ReportTextIn(g_reportLanguage, TEXT_FIX_ASCII), summary->codePage,
                      summary->ansiCodePage);
-        Warn(out, "", SAVED_AS[summary->encoding], summary->codePage, fix);
+        Warn(out, "", SAVED_AS[summary->encoding], summary->codePage, resave);
     }
     // In UTF-16 the bytes after the last LF byte are half of the line break
     // the editor shows; the warning of the encoding says all. Where the file

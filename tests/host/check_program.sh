@@ -92,7 +92,7 @@ output=$(cd "$folder" && LANG=C.UTF-8 "$check" --fix left.vorn 2>&1)
 left=${output#*cannot correct these lines by itself}
 expect '[ "$left" != "$output" ] && grep -qF "    2     1  10001  rejected: no tab" <<<"$left" &&
     grep -qF "note: if you meant the E key, write:" <<<"$left" && ! grep -qF "    1     0" <<<"$left"' \
-    "what --fix leaves: $output"
+    "what --fix leaves: $left"
 expect '[ "$(cat "$folder/taken.vorn.bak")" = "the user'"'"'s own" ] && cmp -s "$folder/fix.original" "$folder/taken.vorn.2.bak"' \
     "a backup in the way was overwritten"
 
