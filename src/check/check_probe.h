@@ -55,8 +55,9 @@ int AddTypedCharacter(TypedCharacter *typed, int count, int capacity, unsigned l
                       const char16_t *withCtrlAlt, int withCtrlAltResult, const char16_t *without,
                       int withoutResult);
 
-// The name of the language a layout is for, in English or in the user's
-// display language, in UTF-8.
+// The name of the language a layout is for, in English or in Japanese as
+// far as Windows has it (the language Windows was made in, a Japanese
+// layout's own name), in UTF-8.
 void ProbeLayoutName(unsigned layout, int inEnglish, char *name, int capacity);
 
 // A name in UTF-8, cut after its last character that fits whole.

@@ -213,18 +213,31 @@ static void SentenceCombination(const ParsedSettingLine *parsed, char *name, siz
     SetApartInJapanese(name, capacity);
 }
 
+// Whether the space at i ends its field: only spaces follow it to a tab or
+// the end. Such spaces are what a correction removes, and show nowhere.
+static int EndsField(const char *text, int length, int i)
+{
+    while (i < length && text[i] == ' ')
+        ++i;
+    return i == length || text[i] == '\t';
+}
+
 // Settings text in UTF-8 as the code page Vorn reads decodes it. Control
 // characters and bytes the code page does not decode are shown as escapes,
-// so no byte of the file reaches a console raw; a tab is shown by the mark.
-static void ShowText(const char *text, int length, char *shown, size_t capacity)
+// so no byte of the file reaches a console raw; a tab is shown by the mark,
+// and so is a space at the end of a field where markSpaces is set.
+static void ShowText(const char *text, int length, char *shown, size_t capacity, int markSpaces = 0)
 {
     const char *tab = ReportTextIn(g_reportLanguage, TEXT_TAB_MARK);
+    const char *space = ReportTextIn(g_reportLanguage, TEXT_SPACE_MARK);
     size_t used = 0;
     for (int i = 0; i < length && used + 9 <= capacity;) {
         unsigned point = 0;
         int size = DecodeCharacter(g_reportCodePage, text + i, length - i, &point);
         if (text[i] == '\t') {
             used += (size_t)snprintf(shown + used, capacity - used, "%s", tab);
+        } else if (text[i] == ' ' && markSpaces && EndsField(text, length, i)) {
+            used += (size_t)snprintf(shown + used, capacity - used, "%s", space);
         } else if (size == 0 || point < 0x20 || (point >= 0x7F && point < 0xA0)) {
             used += (size_t)snprintf(shown + used, capacity - used, "\\x%02X", (unsigned char)text[i]);
             size = 1;
@@ -237,9 +250,9 @@ static void ShowText(const char *text, int length, char *shown, size_t capacity)
 }
 
 // A line as an editor shows it: the CR of its line end is no character of it.
-static void ShowWholeLine(const char *line, int length, char *shown, size_t capacity)
+static void ShowWholeLine(const char *line, int length, char *shown, size_t capacity, int markSpaces = 0)
 {
-    ShowText(line, length - (length > 0 && line[length - 1] == '\r'), shown, capacity);
+    ShowText(line, length - (length > 0 && line[length - 1] == '\r'), shown, capacity, markSpaces);
 }
 
 static void ShowField(SettingField field, char *shown, size_t capacity)
@@ -350,15 +363,32 @@ static void PrintBinding(FILE *out, const LineVerdict *verdict)
 // Beneath its line, or at the left margin for the whole file.
 static const char LINE_INDENT[] = "                    ";
 
-static void Warn(FILE *out, const char *indent, int text, ...)
+// A remark beneath its line, led by the word that says what it is.
+static void Remark(FILE *out, const char *indent, ReportText word, int text, va_list arguments)
 {
     char prefix[NAME_SIZE];
-    snprintf(prefix, sizeof prefix, "%s%s", indent, ReportTextIn(g_reportLanguage, TEXT_WARNING));
+    snprintf(prefix, sizeof prefix, "%s%s", indent, ReportTextIn(g_reportLanguage, word));
+    WriteFormatted(out, prefix, ReportTextIn(g_reportLanguage, (ReportText)text), arguments);
+    WriteText(out, "\n", 1);
+}
+
+static void Warn(FILE *out, const char *indent, int text, ...)
+{
     va_list arguments;
     va_start(arguments, text);
-    WriteFormatted(out, prefix, ReportTextIn(g_reportLanguage, (ReportText)text), arguments);
+    Remark(out, indent, TEXT_WARNING, text, arguments);
     va_end(arguments);
-    WriteText(out, "\n", 1);
+}
+
+// A remark beneath its line. A note tells what a line bound as written
+// binds, and what to write for another reading: no mistake, and never
+// counted as one.
+static void Say(FILE *out, ReportText word, int text, ...)
+{
+    va_list arguments;
+    va_start(arguments, text);
+    Remark(out, LINE_INDENT, word, text, arguments);
+    va_end(arguments);
 }
 
 // A line to write, its tabs shown, beneath the sentence that offers it.
@@ -379,7 +409,9 @@ static void PrintSuggestion(FILE *out, const char *line, int length, int shift, 
 
 // The key that types a sign on the user's keyboard layout, and how to bind
 // it where the key field can name it: a digit or a letter, with Shift or not.
-static void PrintSignKey(FILE *out, char sign, const char *line, int length)
+// Beneath a line that binds the sign's own key, a note of what to write if
+// that key was meant; beneath a rejected line, a warning.
+static void PrintSignKey(FILE *out, char sign, const char *line, int length, int asNote)
 {
     int keyCode = 0;
     unsigned held = 0, layout = 0;
@@ -389,44 +421,49 @@ static void PrintSignKey(FILE *out, char sign, const char *line, int length)
     ProbeLayoutName(layout, g_reportLanguage == REPORT_ENGLISH, name, sizeof name);
     // A line holds Shift and the key; Ctrl, Alt, Hankaku or a layout's own
     // shift state would make a line that types something else.
+    ReportText word = asNote ? TEXT_NOTE : TEXT_WARNING;
     if (held & ~1u) {
-        Warn(out, LINE_INDENT, TEXT_SIGN_KEY_OTHER_STATE, name, sign);
+        Say(out, word, TEXT_SIGN_KEY_OTHER_STATE, name, sign);
         return;
     }
     if ((keyCode >= '0' && keyCode <= '9') || (keyCode >= 'A' && keyCode <= 'Z')) {
         char typedWith[NAME_SIZE];
         snprintf(typedWith, sizeof typedWith, "%s%c", held ? "Shift+" : "", (char)keyCode);
         SetApartInJapanese(typedWith, sizeof typedWith);
-        Warn(out, LINE_INDENT, TEXT_SIGN_KEY, name, sign, typedWith);
+        if (asNote)
+            Say(out, TEXT_NOTE, TEXT_SIGN_KEY_IF_MEANT, name, sign, typedWith, sign);
+        else
+            Say(out, TEXT_WARNING, TEXT_SIGN_KEY, name, sign, typedWith);
         PrintSuggestion(out, line, length, held != 0, (char)keyCode);
     } else {
-        Warn(out, LINE_INDENT, TEXT_SIGN_KEY_CANNOT_BIND, name, sign, (unsigned)keyCode);
+        Say(out, word, asNote ? TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT : TEXT_SIGN_KEY_CANNOT_BIND, name, sign,
+            (unsigned)keyCode, sign);
     }
 }
 
-// What a small letter or a sign names.
-static void WarnOfKeyCharacter(FILE *out, const LineVerdict *verdict, const char *key)
+// What a small letter or a sign names: the key the line binds.
+static void NoteKeyCharacter(FILE *out, const LineVerdict *verdict, const char *key)
 {
     char character = verdict->fields.fields[1].text[0];
     if (character >= 'a' && character <= 'z')
-        Warn(out, LINE_INDENT, TEXT_SMALL_LETTER_KEY, character, key, character - 'a' + 'A');
+        Say(out, TEXT_NOTE, TEXT_SMALL_LETTER_KEY, character, key);
     else if (character > ' ' && character != 0x7f)
-        Warn(out, LINE_INDENT, TEXT_CHARACTER_KEY, character, key);
+        Say(out, TEXT_NOTE, TEXT_CHARACTER_KEY, character, key);
     else
-        Warn(out, LINE_INDENT, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
+        Say(out, TEXT_NOTE, TEXT_CONTROL_BYTE_KEY, (unsigned)character, key);
 }
 
-// What binds the key the user most likely meant with a small letter or a
-// sign: the letter's, or the one that types the sign.
+// What to write if the user meant the other reading of a small letter or a
+// sign: the letter's key, or the one that types the sign.
 static void SuggestForKeyCharacter(FILE *out, const LineVerdict *verdict, const char *line, int length)
 {
     char character = verdict->fields.fields[1].text[0];
     if (character >= 'a' && character <= 'z') {
         char letter = (char)(character - 'a' + 'A');
-        Warn(out, LINE_INDENT, TEXT_LETTER_KEY, letter);
+        Say(out, TEXT_NOTE, TEXT_LETTER_KEY, letter);
         PrintSuggestion(out, line, length, 0, letter);
     } else if (character > ' ' && character != 0x7f) {
-        PrintSignKey(out, character, line, length);
+        PrintSignKey(out, character, line, length, 1);
     }
 }
 
@@ -464,7 +501,9 @@ static void PrintArguments(FILE *out, const char *parameters)
     Warn(out, LINE_INDENT, TEXT_PARAMETER_QUOTES, arguments);
 }
 
-static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *line, int length)
+// offerOther: whether a key character's other reading is offered; not where
+// a correction has just written the character for the key the user named.
+static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *line, int length, int offerOther)
 {
     char combination[NAME_SIZE * 2], key[NAME_SIZE];
     SentenceCombination(&verdict->parsed, combination, sizeof combination);
@@ -472,7 +511,7 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *lin
     SetApartInJapanese(key, sizeof key);
     unsigned warnings = verdict->warnings;
     if (warnings & WARNING_KEY_CHARACTER)
-        WarnOfKeyCharacter(out, verdict, key);
+        NoteKeyCharacter(out, verdict, key);
     if (warnings & WARNING_NO_SUCH_KEY)
         Warn(out, LINE_INDENT, TEXT_NO_SUCH_KEY, (unsigned)verdict->parsed.keyCode);
     if (warnings & WARNING_RARE_KEY)
@@ -493,7 +532,7 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *lin
         Warn(out, LINE_INDENT, TEXT_QUOTED_TARGET);
     if (warnings & WARNING_PARAMETER_QUOTES)
         PrintArguments(out, verdict->parsed.parameters);
-    if (warnings & WARNING_KEY_CHARACTER)
+    if ((warnings & WARNING_KEY_CHARACTER) && offerOther)
         SuggestForKeyCharacter(out, verdict, line, length);
 }
 
@@ -502,16 +541,25 @@ void PrintReportHeader(FILE *out)
     PrintText(out, TEXT_HEADER);
 }
 
-// A line as corrected, and a word for the line end added, which shows no character.
-static void ShowCorrected(const LineFix *fix, char *shown, size_t capacity)
+// Whether a correction changes only how the line is encoded: it reads the same.
+static int OnlyConverted(const LineFix *fix)
+{
+    return (fix->corrections & CORRECTED_ENCODING) && !(fix->corrections & ~(CORRECTED_ENCODING | CORRECTED_LINE_END));
+}
+
+// A line as corrected, and a word for what shows no character: the line
+// end added, the encoding converted.
+static void ShowCorrected(const LineFix *fix, char *shown, size_t capacity, int markSpaces = 0)
 {
     int length;
     const char *written = WrittenLine(fix, &length);
-    ShowWholeLine(written, length, shown, capacity);
-    if (fix->corrections & CORRECTED_LINE_END) {
-        size_t used = strlen(shown);
-        snprintf(shown + used, capacity - used, "%s", ReportTextIn(g_reportLanguage, TEXT_LINE_END_ADDED));
-    }
+    ShowWholeLine(written, length, shown, capacity, markSpaces);
+    size_t used = strlen(shown);
+    if (fix->corrections & CORRECTED_LINE_END)
+        used += (size_t)snprintf(shown + used, capacity - used, "%s",
+                                 ReportTextIn(g_reportLanguage, TEXT_LINE_END_ADDED));
+    if (OnlyConverted(fix) && used < capacity)
+        snprintf(shown + used, capacity - used, "%s", ReportTextIn(g_reportLanguage, TEXT_ENCODING_ONLY));
 }
 
 // The line to write instead, beneath the line and what was said of it.
@@ -523,7 +571,7 @@ static void PrintCorrection(FILE *out, const LineFix *fix)
     PrintText(out, TEXT_CORRECTION, shown);
 }
 
-void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix)
+void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix, const LineFix *change)
 {
     if (verdict->slot >= 0)
         Write(out, "%5d  %4d  %5d  ", verdict->number, verdict->slot, HOTKEY_ID_BASE + verdict->slot);
@@ -538,21 +586,26 @@ void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix)
     // Suggestions build on the line as corrected.
     int length = (int)strlen(verdict->text);
     const char *line = fix ? WrittenLine(fix, &length) : verdict->text;
-    PrintWarnings(out, verdict, line, length);
+    PrintWarnings(out, verdict, line, length, !(change && (change->corrections & CORRECTED_KEY_NAME)));
     if (fix && (fix->notes & NOTE_FULL_WIDTH_SIGN))
-        PrintSignKey(out, fix->sign, line, length);
+        PrintSignKey(out, fix->sign, line, length, 0);
     if (fix && fix->corrections)
         PrintCorrection(out, fix);
 }
 
 void PrintLineChange(FILE *out, const LineFix *change)
 {
-    // A line only converted reads as before; the conversion is told once, for the file.
-    if (!(change->corrections & ~CORRECTED_ENCODING))
+    if (!change->corrections)
         return;
+    // A line only converted reads as before: said once, not shown twice.
+    if (!(change->corrections & ~CORRECTED_ENCODING)) {
+        Write(out, "%s", LINE_INDENT);
+        PrintText(out, TEXT_CONVERTED_LINE);
+        return;
+    }
     char before[SHOWN_SIZE], after[SHOWN_SIZE + NAME_SIZE];
-    ShowWholeLine(change->before, change->beforeLength, before, sizeof before);
-    ShowCorrected(change, after, sizeof after);
+    ShowWholeLine(change->before, change->beforeLength, before, sizeof before, 1);
+    ShowCorrected(change, after, sizeof after, 1);
     Write(out, "%s", LINE_INDENT);
     PrintText(out, TEXT_BEFORE, before);
     Write(out, "%s", LINE_INDENT);
@@ -597,7 +650,16 @@ void PrintCodePage(FILE *out, unsigned codePage, ReportText source)
     PrintText(out, TEXT_CODE_PAGE, codePage, ReportTextIn(g_reportLanguage, source));
 }
 
-void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
+// The lines an editor shows: every LF ends one, and text after the last is one more.
+static int EditorLines(const SettingFix *fix)
+{
+    int lines = 0;
+    for (int i = 0; i < fix->textLength; ++i)
+        lines += fix->text[i] == '\n';
+    return lines + (fix->textLength > 0 && fix->text[fix->textLength - 1] != '\n');
+}
+
+void PrintSummary(FILE *out, const char *path, const CheckSummary *summary, const SettingFix *fix)
 {
     // How each encoding was saved, and what Vorn then makes of it.
     static const ReportText SAVED_AS[] = {TEXT_COUNT, TEXT_SAVED_UTF8_BOM, TEXT_SAVED_UTF16, TEXT_SAVED_UTF8,
@@ -605,22 +667,30 @@ void PrintSummary(FILE *out, const char *path, const CheckSummary *summary)
     if (summary->encoding != ENCODING_FITS) {
         // How to save the file so that Vorn reads what the editor shows:
         // "ANSI" is right only where it is the code page Vorn reads.
-        char fix[NAME_SIZE * 8];
+        char resave[NAME_SIZE * 8];
         if (summary->codePage == 932)
-            snprintf(fix, sizeof fix, "%s", ReportTextIn(g_reportLanguage, TEXT_FIX_SHIFT_JIS));
+            snprintf(resave, sizeof resave, "%s", ReportTextIn(g_reportLanguage, TEXT_FIX_SHIFT_JIS));
         else if (summary->ansiCodePage == summary->codePage)
-            snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ANSI), summary->codePage);
+            snprintf(resave, sizeof resave, ReportTextIn(g_reportLanguage, TEXT_FIX_ANSI), summary->codePage);
         else
-            snprintf(fix, sizeof fix, ReportTextIn(g_reportLanguage, TEXT_FIX_ASCII), summary->codePage,
+            snprintf(resave, sizeof resave, ReportTextIn(g_reportLanguage, TEXT_FIX_ASCII), summary->codePage,
                      summary->ansiCodePage);
-        Warn(out, "", SAVED_AS[summary->encoding], summary->codePage, fix);
+        Warn(out, "", SAVED_AS[summary->encoding], summary->codePage, resave);
     }
     // In UTF-16 the bytes after the last LF byte are half of the line break
-    // the editor shows; the warning of the encoding says all.
-    if (summary->trailingBytes > 0 && !IsUtf16(summary->encoding))
+    // the editor shows; the warning of the encoding says all. Where the file
+    // ends with an LF, a NUL dropped it, and its warning says so.
+    if (summary->trailingBytes > 0 && !IsUtf16(summary->encoding) && !summary->endsWithLineFeed)
         Warn(out, "", TEXT_TRAILING_BYTES, summary->trailingBytes);
-    PrintText(out, TEXT_SUMMARY, path, summary->lines, summary->bound, summary->rejected, summary->blank,
-              summary->warned);
+    // Vorn's lines are not the editor's: counted as Vorn reads them, the
+    // editor's lines would vanish and read like a clean file.
+    if ((IsUtf16(summary->encoding) || summary->nulBytes > 0) && !fix->tooLarge)
+        PrintText(out, TEXT_SUMMARY_MISREAD, path, EditorLines(fix), summary->bound, summary->warned);
+    else
+        PrintText(out, TEXT_SUMMARY, path, summary->lines, summary->bound, summary->rejected, summary->blank,
+                  summary->warned);
+    if (CheckExitStatus(summary) == 0 && summary->noted > 0)
+        PrintText(out, TEXT_ALL_BOUND);
 }
 
 void PrintCorrectable(FILE *out, const char *command, const SettingFix *fix)
@@ -656,6 +726,10 @@ void PrintWriteFailure(FILE *out, const char *path, const WriteResult *result)
     } else {
         PrintText(out, TEXT_FIX_FAILED, path, ReportTextIn(g_reportLanguage, STEPS[result->step]), reason);
     }
+    // Where no file may be written, a copy elsewhere or the user's own
+    // editing can still take the corrections shown.
+    if (result->failure == WRITE_NO_ACCESS || result->failure == WRITE_OWNER_LOST)
+        PrintText(out, TEXT_WRITE_ELSEWHERE);
     PrintWriteNotes(out, path, result);
 }
 
@@ -667,4 +741,47 @@ void PrintWriteNotes(FILE *out, const char *path, const WriteResult *result)
         PrintText(out, TEXT_LEFTOVER, result->leftover);
     if (result->leftoverCount > 1)
         PrintText(out, TEXT_MORE_FINDINGS, result->leftoverCount - 1);
+}
+
+// Where the lines to tell stand in the file's corrections as they go by.
+struct LeftPlace {
+    FILE *out;
+    const SettingFix *now, *applied;
+    LineFix line, change;
+    int told;
+};
+
+static int LeftToUser(const LineVerdict *verdict, const LineFix *change)
+{
+    if (verdict->problem != PROBLEM_NONE && verdict->problem != PROBLEM_BLANK)
+        return 1;
+    if (verdict->warnings & ~(unsigned)LINE_NOTES)
+        return 1;
+    // A key character the user did not write has no other reading to weigh.
+    return (verdict->warnings & WARNING_KEY_CHARACTER) && !(change && (change->corrections & CORRECTED_KEY_NAME));
+}
+
+static void PrintLeftLine(void *context, const LineVerdict *verdict)
+{
+    LeftPlace *place = (LeftPlace *)context;
+    const LineFix *fix = place->now->aligned && NextLineFix(place->now, &place->line) ? &place->line : nullptr;
+    const LineFix *change = NextLineFix(place->applied, &place->change) ? &place->change : nullptr;
+    if (!LeftToUser(verdict, change))
+        return;
+    if (!place->told)
+        PrintText(place->out, TEXT_LEFT_FOR_USER);
+    place->told = 1;
+    PrintVerdict(place->out, verdict, fix, change);
+}
+
+void PrintLeftToUser(FILE *out, const wchar_t *path, unsigned codePage, const SettingFix *now,
+                     const SettingFix *applied)
+{
+    static LeftPlace place;
+    memset(&place, 0, sizeof place);
+    place.out = out;
+    place.now = now;
+    place.applied = applied;
+    CheckSummary summary;
+    CheckSettingFile(path, codePage, PrintLeftLine, &place, &summary);
 }

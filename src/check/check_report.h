@@ -38,7 +38,9 @@ void PrintReportHeader(FILE *out);
 
 // The verdict on a line and what may surprise in it; with the line's
 // correction, where the report has it, what to write instead.
-void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix);
+// change, after --fix, is what it wrote in the line: a key character it
+// wrote for a key's name has no other reading to offer.
+void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix, const LineFix *change);
 
 // A line as it was and as --fix wrote it, beneath its verdict.
 void PrintLineChange(FILE *out, const LineFix *change);
@@ -52,7 +54,9 @@ void PrintFileFindings(FILE *out, const SettingFix *fix, LineFix *rest);
 // "read in code page N (why that one)".
 void PrintCodePage(FILE *out, unsigned codePage, ReportText source);
 
-void PrintSummary(FILE *out, const char *path, const CheckSummary *summary);
+// Where Vorn's lines are not the editor's, how many of the editor's lines
+// Vorn binds; where notes are all there is to tell, that every line is bound.
+void PrintSummary(FILE *out, const char *path, const CheckSummary *summary, const SettingFix *fix);
 
 // Why no corrections are offered for a file too large; or, given the
 // command's file, how to write the corrections shown.
@@ -64,6 +68,13 @@ void PrintFixed(FILE *out, const char *path, const SettingFix *applied, const ch
 // Why --fix left the file as it was, or what it kept where the replace
 // stopped half-way.
 void PrintWriteFailure(FILE *out, const char *path, const WriteResult *result);
+
+// After --fix, each line of the file at path that still needs the user
+// (rejected, warned of, or noted with another reading to weigh), with
+// what is said of it: now is the file as it is, applied what --fix
+// wrote into it.
+void PrintLeftToUser(FILE *out, const wchar_t *path, unsigned codePage, const SettingFix *now,
+                     const SettingFix *applied);
 
 // What the writer found on its way: the file a symbolic link points to,
 // written in its place; temporary files an earlier run left.

@@ -34,10 +34,10 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "only the half-width capitals A, C, S and W count in the modifier field; everything else is ignored, small"
     " and full-width letters too",
     /* TEXT_NO_MODIFIER */ "no modifier: Vorn takes the key alone from every program",
-    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s, not the %c key",
+    /* TEXT_SMALL_LETTER_KEY */ "the small letter '%c' names the %s",
     /* TEXT_CHARACTER_KEY */ "the character '%c' names the %s",
     /* TEXT_CONTROL_BYTE_KEY */ "the control byte 0x%02X names the %s",
-    /* TEXT_LETTER_KEY */ "for the %c key, write:",
+    /* TEXT_LETTER_KEY */ "if you meant the %c key, write:",
     /* TEXT_SIGN_KEY */ "on a keyboard layout for %s, '%c' is typed with %s; to bind that key, write:",
     /* TEXT_SIGN_KEY_CANNOT_BIND */
     "on a keyboard layout for %s, the key that types '%c' has the virtual-key code 0x%02X, which no character"
@@ -146,7 +146,8 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: not a code page: %s",
     /* TEXT_NOT_A_LANGUAGE */ "vorn-check: not a language: %s (ja or en)",
     /* TEXT_NOT_UNDERSTOOD */ "vorn-check: not understood: %s",
-    /* TEXT_ONE_FILE */ "vorn-check: one file is checked at a time, and %s is a second one",
+    /* TEXT_ONE_FILE */
+    "vorn-check: one file is checked at a time, and %s is a second one; drop one file on vorn-check at a time",
     /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: argument %d is longer than %d bytes",
     /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: too many arguments; at most %d are read",
     /* TEXT_USAGE */ "usage: %s [FILE]",
@@ -179,9 +180,10 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "932 (Japanese) is assumed unless --code-page gives another.",
     /* TEXT_HELP_EXIT */
     "\nExit status: 0 when every line that is not blank is bound and nothing is\n"
-    "warned of, 1 when anything was reported, 2 when the file cannot be opened or\n"
-    "written or the command line is not understood. After --fix, the status is\n"
-    "that of the corrected file.",
+    "warned of (notes, which say what a line binds as written, do not count), 1\n"
+    "when anything else was reported, 2 when the file cannot be opened or written\n"
+    "or the command line is not understood. After --fix, the status is that of\n"
+    "the corrected file.",
     /* TEXT_OFFER_FIX */
     "\nTo correct the file as shown, type Y and press Enter (the original is kept\n"
     "as a backup); to close without changing it, press Enter alone.",
@@ -263,6 +265,24 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "To use it, start Vorn with the folder of %s as its working folder: double-click Vorn.exe in that folder, or"
     " set \"Start in\" of a shortcut to it.",
     /* TEXT_ADD_ALSO */ "  also: %s",
+    /* TEXT_NOTE */ "note: ",
+    /* TEXT_SIGN_KEY_IF_MEANT */
+    "on a keyboard layout for %s, '%c' is typed with %s; if you meant the key that types '%c', write:",
+    /* TEXT_ALL_BOUND */ "every line is bound as written.",
+    /* TEXT_NOTHING_LEFT_TO_FIX */ "%s: nothing is left that vorn-check can correct by itself; the file is unchanged",
+    /* TEXT_LEFT_FOR_USER */
+    "\nvorn-check cannot correct these lines by itself; see what is said beneath each:",
+    /* TEXT_WRITE_ELSEWHERE */
+    "the corrections are shown above: copy the folder to one you can write in (such as Documents) and run"
+    " vorn-check there, or make the changes in the file by hand",
+    /* TEXT_SPACE_MARK */ "<Space>",
+    /* TEXT_ENCODING_ONLY */ " (encoding converted)",
+    /* TEXT_CONVERTED_LINE */ "only its encoding was converted; it reads as before",
+    /* TEXT_SUMMARY_MISREAD */
+    "%s: of the %d lines an editor shows, Vorn binds %d; %d bound with warnings",
+    /* TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT */
+    "on a keyboard layout for %s, the key that types '%c' has the virtual-key code 0x%02X, which no character in"
+    " the key field names: if you meant the key that types '%c', no line can bind it",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -271,13 +291,13 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_TOO_LONG */ "エラー: 行が長すぎます (%d バイト)。%d バイトを超える行は読み込まれません。",
     /* TEXT_NO_TAB */ "エラー: タブがないため、行全体が修飾キーの欄として読み込まれました。欄はタブで区切ってください。",
     /* TEXT_EMPTY_KEY */ "エラー: キーが指定されていません。",
-    /* TEXT_KEY_TRAILING_SPACE */ "エラー: キー \"%s\" の末尾に空白があります。末尾の空白を削除してください。",
+    /* TEXT_KEY_TRAILING_SPACE */ "エラー: キー「%s」の末尾に空白があります。末尾の空白を削除してください。",
     /* TEXT_UNKNOWN_KEY */
-    "エラー: キー \"%s\" は認識できません。キーには半角の 1 文字、または半角大文字の %s のいずれかを"
+    "エラー: キー「%s」は認識できません。キーには半角の 1 文字、または半角大文字の %s のいずれかを"
     "指定してください。",
     /* TEXT_EMPTY_ACTION */ "エラー: 動作が指定されていません。%s のいずれかを指定してください。",
-    /* TEXT_ACTION_TRAILING_SPACE */ "エラー: 動作 \"%s\" の末尾に空白があります。末尾の空白を削除してください。",
-    /* TEXT_UNKNOWN_ACTION */ "エラー: 動作 \"%s\" は認識できません。半角大文字の %s のいずれかを指定してください。",
+    /* TEXT_ACTION_TRAILING_SPACE */ "エラー: 動作「%s」の末尾に空白があります。末尾の空白を削除してください。",
+    /* TEXT_UNKNOWN_ACTION */ "エラー: 動作「%s」は認識できません。半角大文字の %s のいずれかを指定してください。",
     /* TEXT_PAST_LAST_SLOT */ "エラー: 読み込まれるのは最初の %d 行だけです。この行は無視されます。",
     /* TEXT_LIST_SEPARATOR */ "、",
     /* TEXT_LIST_LAST_SEPARATOR */ "、",
@@ -300,26 +320,26 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_NO_MODIFIER */
     "修飾キーが指定されていません。このキーはどのプログラムで押しても Vorn が受け取るため、"
     "ほかのプログラムでは使えなくなります。",
-    /* TEXT_SMALL_LETTER_KEY */ "小文字の \"%c\" は、%sを表します (%c キーではありません)。",
-    /* TEXT_CHARACTER_KEY */ "文字 \"%c\" は、%sを表します。",
+    /* TEXT_SMALL_LETTER_KEY */ "小文字の「%c」は、%sを表します。",
+    /* TEXT_CHARACTER_KEY */ "文字「%c」は、%sを表します。",
     /* TEXT_CONTROL_BYTE_KEY */ "制御文字 0x%02X は、%sを表します。",
-    /* TEXT_LETTER_KEY */ "%c キーを割り当てるには、次のように書きます。",
+    /* TEXT_LETTER_KEY */ "%c キーを割り当てたい場合は、次のように書きます。",
     /* TEXT_SIGN_KEY */
-    "%s 用のキーボード レイアウトでは、\"%c\" は %sで入力します。この文字を入力するキーを割り当てるには、"
+    "%s 用のキーボード レイアウトでは、「%c」は %sで入力します。この文字を入力するキーを割り当てるには、"
     "次のように書きます。",
     /* TEXT_SIGN_KEY_CANNOT_BIND */
-    "%s 用のキーボード レイアウトで \"%c\" を入力するキーの仮想キー コードは 0x%02X です。このコードを表す文字は"
+    "%s 用のキーボード レイアウトで「%c」を入力するキーの仮想キー コードは 0x%02X です。このコードを表す文字は"
     "キーの欄に書けないため、このキーは割り当てられません。",
     /* TEXT_SIGN_KEY_OTHER_STATE */
-    "%s 用のキーボード レイアウトで \"%c\" を入力するには、Shift 以外のキーの状態 (半角/全角キーや、レイアウト"
+    "%s 用のキーボード レイアウトで「%c」を入力するには、Shift 以外のキーの状態 (半角/全角キーや、レイアウト"
     "独自のシフト キーなど) が必要です。この状態は設定の行では指定できないため、このキーを割り当てる行はありません。",
     /* TEXT_KEY_NAME_AS_CHARACTER */
-    "エラー: キー \"%s\" は認識できません。Vorn では、%sは文字 \"%c\" で指定します (仮想キー コード 0x%02X)。",
+    "エラー: キー「%s」は認識できません。Vorn では、%sは文字「%c」で指定します (仮想キー コード 0x%02X)。",
     /* TEXT_KEY_NAME_CANNOT_BIND */
-    "エラー: キー \"%s\" は割り当てられません。このキーの仮想キー コード 0x%02X を表す文字は、キーの欄に"
+    "エラー: キー「%s」は割り当てられません。このキーの仮想キー コード 0x%02X を表す文字は、キーの欄に"
     "書けません。",
     /* TEXT_KEY_NAME_DEBUGGER */
-    "エラー: キー \"%s\" は割り当てられません。F12 キーは、Windows がデバッガー用に予約しています。"
+    "エラー: キー「%s」は割り当てられません。F12 キーは、Windows がデバッガー用に予約しています。"
     "別のキーを選んでください。",
     /* TEXT_QUOTED_TARGET */
     "対象に引用符が含まれています。Vorn が対象を引用符で囲むため、引用符が二重になり、何も開きません。"
@@ -342,7 +362,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "対象のファイル、フォルダー、またはプログラムが見つからず、アドレスとしても開けません。"
     "この行のホット キーを押しても何も開きません。",
     /* TEXT_TYPES_CHARACTER */
-    "%s 用のキーボード レイアウトでは、%sで \"%s\" が入力されます。このレイアウトで \"%s\" を入力すると、"
+    "%s 用のキーボード レイアウトでは、%sで「%s」が入力されます。このレイアウトで「%s」を入力すると、"
     "文字は入力されずにこの行の動作が実行されます。",
     /* TEXT_BEYOND_ASCII */
     "対象またはパラメーターに ASCII 以外の文字が含まれています。Vorn が読み込むコード ページ %u と、"
@@ -372,7 +392,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_NUL_JOINS */ "そのため、%d 行目から %d 行目までが 1 行として読み込まれます。",
     /* TEXT_NUL_TO_END */ "読み飛ばす範囲がファイルの末尾に達するため、%d 行目の NUL バイトより後は何も読み込まれません。",
     /* TEXT_UNCONVERTIBLE */
-    "%d 行目の \"%s\" (U+%04X) は、コード ページ %u にない文字です。この文字を手動で書き換えると、"
+    "%d 行目の「%s」(U+%04X) は、コード ページ %u にない文字です。この文字を手動で書き換えると、"
     "vorn-check でファイルを変換できるようになります。",
     /* TEXT_MORE_FINDINGS */ "同様の箇所がほかに %d 件あります。",
     /* TEXT_TAB_MARK */ "<タブ>",
@@ -383,7 +403,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_AFTER */ "修正後: %s",
     /* TEXT_TOO_LARGE_TO_FIX */ "ファイルが %d バイトを超えているため、修正案は表示しません。",
     /* TEXT_FIX_OFFER */
-    "上の修正案 (%d 行) をファイルに書き込むには、vorn-check --fix %s を実行してください。元のファイルは"
+    "上の修正案 (%d 行) をファイルに書き込むには、「vorn-check --fix %s」を実行してください。元のファイルは"
     "バックアップとして残ります。",
     /* TEXT_CONVERTED */ "ファイルをコード ページ %u に変換しました。",
     /* TEXT_FIXED */ "%s: %d 行を修正しました。元のファイルは %s として残してあります。",
@@ -422,10 +442,12 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_CODE_PAGE_ASSUMED */ "既定値。--code-page N で変更できます",
     /* TEXT_CODE_PAGE_GIVEN */ "--code-page で指定",
     /* TEXT_CANNOT_OPEN */ "vorn-check: %s を開けません。",
-    /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページ \"%s\" は正しくありません。932 などの番号で指定してください。",
-    /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語 \"%s\" は指定できません。ja または en を指定してください。",
-    /* TEXT_NOT_UNDERSTOOD */ "vorn-check: 引数 \"%s\" は認識できません。",
-    /* TEXT_ONE_FILE */ "vorn-check: 一度に確認できるファイルは 1 つだけです (2 つ目のファイル: %s)。",
+    /* TEXT_NOT_A_CODE_PAGE */ "vorn-check: コード ページ「%s」は正しくありません。932 などの番号で指定してください。",
+    /* TEXT_NOT_A_LANGUAGE */ "vorn-check: 言語「%s」は指定できません。ja または en を指定してください。",
+    /* TEXT_NOT_UNDERSTOOD */ "vorn-check: 引数「%s」は認識できません。",
+    /* TEXT_ONE_FILE */
+    "vorn-check: 一度に確認できるファイルは 1 つだけです (2 つ目のファイル: %s)。vorn-check にドロップする"
+    "ファイルは 1 つにしてください。",
     /* TEXT_ARGUMENT_TOO_LONG */ "vorn-check: %d 番目の引数が長すぎます。%d バイト以内で指定してください。",
     /* TEXT_TOO_MANY_ARGUMENTS */ "vorn-check: 引数が多すぎます。指定できる引数は %d 個までです。",
     /* TEXT_USAGE */ "使用法: %s [ファイル名]",
@@ -450,18 +472,19 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "\n確実に直せる誤り (全角文字、小文字、大文字と小文字が違う名前、Vorn が\n"
     "認識しないキー名、対象を囲む引用符、タブの代わりの空白、改行のない最後の行、\n"
     "NUL バイト、UTF-8 や UTF-16 で保存されたファイル) には、代わりに書く行を\n"
-    "修正案として表示します。--fix を指定すると修正案を書き込みます。元のファイルは\n"
-    "ファイル名.bak (またはファイル名.2.bak など) として残し、修正したファイルで\n"
-    "一度に置き換えます。修正する箇所がなければ何も書き込みません。\n"
+    "修正案として表示します。--fix を指定すると修正案を書き込みます。元のファイルを\n"
+    "ファイル名.bak (またはファイル名.2.bak など) として残してから、ファイルの内容を\n"
+    "修正後の内容にまとめて置き換えます。修正する箇所がなければ何も書き込みません。\n"
     "ダブルクリックで起動した場合も、同じ修正を行うかどうかを確認します。",
     /* TEXT_HELP_CODE_PAGE */
     "\nVorn はファイルを Windows の OEM コード ページで読み込みます。この環境では\n"
     "それを調べられないため、--code-page を指定しない限り 932 (日本語) を使います。",
     /* TEXT_HELP_EXIT */
-    "\n終了コード: 空行以外のすべての行が割り当てられ、警告がない場合は 0、\n"
-    "エラーまたは警告を表示した場合は 1、ファイルを開けない場合、書き込めない場合、\n"
-    "コマンド ラインが正しくない場合は 2 です。--fix を指定した場合は、修正後の\n"
-    "ファイルについての終了コードになります。",
+    "\n終了コード: 空行以外のすべての行が割り当てられ、警告がない場合は 0 です\n"
+    "(行が書かれたとおりに割り当てるキーを示すメモは数えません)。エラーまたは警告を\n"
+    "表示した場合は 1、ファイルを開けない場合、書き込めない場合、コマンド ラインが\n"
+    "正しくない場合は 2 です。--fix を指定した場合は、修正後のファイルについての\n"
+    "終了コードになります。",
     /* TEXT_OFFER_FIX */
     "\n修正案のとおりにファイルを修正するには、Y を入力して Enter キーを押して\n"
     "ください (元のファイルはバックアップとして残ります)。修正せずに閉じるには、\n"
@@ -544,6 +567,25 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "使用するには、%s があるフォルダーを作業フォルダーとして Vorn を起動してください (そのフォルダーの"
     " Vorn.exe をダブルクリックするか、ショートカットの「作業フォルダー」にそのフォルダーを指定します)。",
     /* TEXT_ADD_ALSO */ "  また、%s",
+    /* TEXT_NOTE */ "メモ: ",
+    /* TEXT_SIGN_KEY_IF_MEANT */
+    "%s 用のキーボード レイアウトでは、「%c」は %sで入力します。「%c」を入力するキーを割り当てたい場合は、"
+    "次のように書きます。",
+    /* TEXT_ALL_BOUND */ "すべての行が、書かれたとおりに割り当てられます。",
+    /* TEXT_NOTHING_LEFT_TO_FIX */ "%s: vorn-check で自動的に修正できる箇所はありません。ファイルは変更していません。",
+    /* TEXT_LEFT_FOR_USER */
+    "\n次の行は、vorn-check では自動的に修正できません。それぞれの説明を確認してください。",
+    /* TEXT_WRITE_ELSEWHERE */
+    "修正案は上に表示したとおりです。フォルダーを書き込みできる場所 (ドキュメント フォルダーなど) にコピーして"
+    "そこで vorn-check を実行するか、修正案のとおりにファイルを手動で修正してください。",
+    /* TEXT_SPACE_MARK */ "<空白>",
+    /* TEXT_ENCODING_ONLY */ " (文字コードを変換)",
+    /* TEXT_CONVERTED_LINE */ "文字コードだけを変換しました (内容は変わりません)。",
+    /* TEXT_SUMMARY_MISREAD */
+    "%s: エディターに表示される %d 行のうち、Vorn が割り当てるのは %d 行です (警告のある割り当て %d)。",
+    /* TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT */
+    "%s 用のキーボード レイアウトで「%c」を入力するキーの仮想キー コードは 0x%02X で、このコードを表す文字は"
+    "キーの欄に書けません。「%c」を入力するキーを割り当てたい場合、そのための行は書けません。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

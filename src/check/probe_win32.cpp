@@ -165,10 +165,14 @@ int ProbeTypedCharacters(unsigned modifiers, int keyCode, TypedCharacter *typed,
 
 void ProbeLayoutName(unsigned layout, int inEnglish, char *name, int capacity)
 {
+    // The localized name is in the language Windows was made in, which may
+    // be English under a Japanese display language; a Japanese layout's own
+    // name is Japanese wherever.
+    LCTYPE type = inEnglish                              ? LOCALE_SENGLISHDISPLAYNAME
+                  : PRIMARYLANGID(layout) == LANG_JAPANESE ? LOCALE_SNATIVEDISPLAYNAME
+                                                         : LOCALE_SLOCALIZEDDISPLAYNAME;
     wchar_t wide[LOCALE_NAME_MAX_LENGTH * 2];
-    if (!GetLocaleInfoW(MAKELCID(layout, SORT_DEFAULT),
-                        inEnglish ? LOCALE_SENGLISHDISPLAYNAME : LOCALE_SLOCALIZEDDISPLAYNAME, wide,
-                        LOCALE_NAME_MAX_LENGTH * 2))
+    if (!GetLocaleInfoW(MAKELCID(layout, SORT_DEFAULT), type, wide, LOCALE_NAME_MAX_LENGTH * 2))
         _snwprintf(wide, LOCALE_NAME_MAX_LENGTH * 2, L"%04X", layout);
     wide[LOCALE_NAME_MAX_LENGTH * 2 - 1] = L'\0';
     LayoutNameToUtf8((const char16_t *)wide, name, capacity);

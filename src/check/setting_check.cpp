@@ -209,8 +209,10 @@ static int CheckLine(void *context, const char *line, int length)
     if (verdict.problem == PROBLEM_NONE) {
         ++summary->bound;
         verdict.warnings = FindWarnings(state, &verdict);
-        if (verdict.warnings)
+        if (verdict.warnings & ~(unsigned)LINE_NOTES)
             ++summary->warned;
+        else if (verdict.warnings)
+            ++summary->noted;
     } else if (verdict.problem == PROBLEM_BLANK) {
         ++summary->blank;
     } else {
@@ -308,6 +310,7 @@ static void FindEncoding(const wchar_t *path, CheckSummary *summary)
     PlatformCloseFile(file);
     summary->encoding = EncodingVerdict(&scan, summary->codePage);
     summary->nulBytes = scan.nulBytes;
+    summary->endsWithLineFeed = scan.offset > 0 && scan.before[0] == '\n';
 }
 
 int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler handler, void *context,

@@ -27,7 +27,7 @@ enum LineWarning {
     WARNING_DUPLICATE = 1 << 0,         // an earlier line holds the combination and wins
     WARNING_HELD_ELSEWHERE = 1 << 1,    // another program holds the combination
     WARNING_LONG_MODIFIERS = 1 << 2,    // modifier field longer than 9 bytes
-    WARNING_KEY_CHARACTER = 1 << 3,     // a small letter or a sign names some other key
+    WARNING_KEY_CHARACTER = 1 << 3,     // a small letter or a sign names some other key: a note
     WARNING_HIGH_BYTE_KEY = 1 << 4,     // a byte above 0x7F gives no usable key
     WARNING_OTHER_MODIFIER_BYTES = 1 << 5,
     WARNING_NO_MODIFIER = 1 << 6,       // the key alone is taken everywhere
@@ -42,6 +42,10 @@ enum LineWarning {
     WARNING_QUOTED_TARGET = 1 << 15,    // quotes in the target, besides the ones Vorn adds
     WARNING_PARAMETER_QUOTES = 1 << 16  // quotes in the parameters: the program gets other arguments
 };
+
+// What is told of a line bound as written, which is no mistake: notes,
+// never counted among the warnings.
+enum { LINE_NOTES = WARNING_KEY_CHARACTER };
 
 enum { MAX_LAYOUTS_NAMED = 4 };
 
@@ -100,8 +104,10 @@ struct CheckSummary {
     int blank;
     int rejected;               // problems other than blank lines
     int warned;                 // bound lines with warnings
+    int noted;                  // bound lines with notes and no warning
     int trailingBytes;          // text after the last LF, which is no line
     long nulBytes;              // each ends what Vorn takes of its 99-byte read
+    int endsWithLineFeed;       // the file's last byte is an LF: bytes after Vorn's last are a NUL's doing
     unsigned codePage;          // the OEM code page the file was judged in
     unsigned ansiCodePage;      // what editors save as "ANSI" there
     SettingEncoding encoding;
@@ -119,7 +125,8 @@ int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler hand
 // sends, a key common keyboards lack, one Windows keeps, F12 (LineWarning flags).
 unsigned CombinationWarnings(unsigned modifiers, int32_t keyCode);
 
-// 0 when every non-blank line is bound and nothing was warned of, 1 otherwise.
+// 0 when every non-blank line is bound and nothing was warned of (notes
+// aside), 1 otherwise.
 int CheckExitStatus(const CheckSummary *summary);
 
 #endif

@@ -69,9 +69,10 @@ static void PrintLine(void *context, const LineVerdict *verdict)
     if (verdict->number == 1)
         PrintReportHeader(stdout);
     const LineFix *fix = g_fix.aligned && NextLineFix(&g_fix, &place->line) ? &place->line : nullptr;
-    PrintVerdict(stdout, verdict, fix);
-    if (place->showChanges && NextLineFix(&g_applied, &place->change))
-        PrintLineChange(stdout, &place->change);
+    const LineFix *change = place->showChanges && NextLineFix(&g_applied, &place->change) ? &place->change : nullptr;
+    PrintVerdict(stdout, verdict, fix, change);
+    if (change)
+        PrintLineChange(stdout, change);
 }
 
 // Reports on the file as it is now; returns the exit status. The way to
@@ -90,7 +91,7 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
     }
     PrintFileFindings(stdout, &g_fix, &place.line);
     PrintCodePage(stdout, options->codePage, options->codePageSource);
-    PrintSummary(stdout, file->shown, &summary);
+    PrintSummary(stdout, file->shown, &summary, &g_fix);
     // The command as the user would type it, a name with spaces quoted.
     char command[1100];
     snprintf(command, sizeof command, strchr(file->shown, ' ') ? "\"%s\"" : "%s", file->shown);
@@ -110,18 +111,22 @@ static int FixFile(const CheckedFile *file)
     if (!FixChangesFile(&g_applied)) {
         int status = Report(file, 0, 0);
         if (status != 2 && !g_applied.tooLarge && g_applied.unconvertibleCount == 0)
-            PrintText(stdout, TEXT_NOTHING_TO_FIX, file->shown);
+            PrintText(stdout, status == 0 ? TEXT_NOTHING_TO_FIX : TEXT_NOTHING_LEFT_TO_FIX, file->shown);
         return status;
     }
     static WriteResult result;
     if (ReplaceSettingFile(file->path, g_applied.original, g_applied.originalLength, g_applied.fixed,
                            g_applied.fixedLength, &result) != 0) {
+        // The report keeps the corrections in view, for a copy or for the user's hand.
+        Report(file, 0, 0);
+        fflush(stdout);
         PrintWriteFailure(stderr, file->shown, &result);
         return 2;
     }
     int status = Report(file, 1, 0);
     PrintFixed(stdout, file->shown, &g_applied, result.backup);
     PrintWriteNotes(stdout, file->shown, &result);
+    PrintLeftToUser(stdout, file->path, file->options->codePage, &g_fix, &g_applied);
     return status;
 }
 

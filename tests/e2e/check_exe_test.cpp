@@ -178,6 +178,28 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
     EXPECT_EQ(ReadBytes(mistaken), "CA\tJ\tALERT\r\n");
     EXPECT_EQ(ReadBytes(mistaken + L".bak"), smallLetters);
 
+    // Keys by their names, written as characters by --fix: the report after
+    // it notes the key each binds and offers no other; checked again, notes
+    // alone leave the file clean, and a sign's key is named on the user's
+    // own layout in Japanese.
+    ASSERT_EQ(LOWORD((ULONG_PTR)GetKeyboardLayout(0)), 0x0411) << "run with LANG=ja_JP.UTF-8";
+    std::wstring named = directory + L"named.vorn";
+    WriteBytes(named, "CA\tHOME\tALERT\r\nCA\tF5\tALERT\r\n");
+    output.clear();
+    EXPECT_EQ(RunCheck(named, &output, L"--fix"), 0u) << output;
+    output = Decode(output, 932);
+    EXPECT_EQ(ReadBytes(named), "CA\t$\tALERT\r\nCA\tt\tALERT\r\n");
+    EXPECT_TRUE(Contains(output, "\u30e1\u30e2: \u6587\u5b57\u300c$\u300d\u306f\u3001Home \u30ad\u30fc\u3092\u8868\u3057\u307e\u3059\u3002"))
+        << output;
+    EXPECT_FALSE(Contains(output, "\u5834\u5408\u306f")) << "another key offered after --fix:\n" << output;
+    output.clear();
+    EXPECT_EQ(RunCheck(named, &output, L""), 0u) << output;
+    output = Decode(output, 932);
+    for (const char *part : {"\u65e5\u672c\u8a9e (\u65e5\u672c) \u7528\u306e\u30ad\u30fc\u30dc\u30fc\u30c9 \u30ec\u30a4\u30a2\u30a6\u30c8\u3067\u306f\u3001\u300c$\u300d\u306f Shift+4 \u3067\u5165\u529b\u3057\u307e\u3059",
+                             "\u3059\u3079\u3066\u306e\u884c\u304c\u3001\u66f8\u304b\u308c\u305f\u3068\u304a\u308a\u306b\u5272\u308a\u5f53\u3066\u3089\u308c\u307e\u3059\u3002"})
+        EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
+    EXPECT_FALSE(Contains(output, "\u8b66\u544a:")) << output;
+
     // What it cannot open or read from its command line ends it with 2,
     // said in full; no argument is read past its end.
     output.clear();
@@ -357,6 +379,7 @@ TEST(VornCheckExe, FixReplacesTheFileAndKeepsEveryBackup)
     output.clear();
     EXPECT_EQ(RunCheck(readOnly, &output, L"--fix --lang en"), 2u) << output;
     EXPECT_TRUE(Contains(output, "(the file is read-only)")) << output;
+    EXPECT_TRUE(Contains(output, "correction: CA<Tab>J<Tab>ALERT")) << "the corrections were lost:\n" << output;
     EXPECT_EQ(ReadBytes(readOnly), smallLetters);
     EXPECT_EQ(GetFileAttributesW((readOnly + L".bak").c_str()), INVALID_FILE_ATTRIBUTES);
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -15,6 +15,12 @@ printf 'CA\tE\tEXEC\tC:\\caf\x82.exe\r\n' >"$folder/oem437.vorn"
 # A good line, then small letters for the modifiers.
 printf 'CA\tE\tALERT\r\nca\tF\tALERT\r\n' >"$folder/fix.vorn"
 cp "$folder/fix.vorn" "$folder/fix.original"
+# Keys by the names people write, which --fix writes as characters.
+printf 'CA\tHOME\tALERT\r\nCA\tF5\tALERT\r\nCA\tINS\tALERT\r\n' >"$folder/named.vorn"
+cp "$folder/named.vorn" "$folder/named.original"
+# A line --fix corrects, one it cannot, and a small letter that binds as written.
+printf 'ca\tE\tALERT\r\nCA W EXEC C:\\Program Files\\a.exe\r\nCA\te\tQUIT\r\n' >"$folder/left.vorn"
+cp "$folder/left.vorn" "$folder/left.original"
 # The same with a backup of the user's own in the way.
 cp "$folder/fix.vorn" "$folder/taken.vorn"
 echo "the user's own" >"$folder/taken.vorn.bak"
@@ -75,6 +81,12 @@ LANG=C.UTF-8                                      | --file gone.vorn --add Hyper
 LANG=C.UTF-8                                      | new.vorn                                      | 1 | new.vorn: 2 lines: 2 bound, 0 rejected, 0 blank; 1 bound with warnings
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | one file is checked at a time, and oem437.vorn is a second one
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | usage: vorn-check [--fix] [--lang ja|en] [--code-page N] [FILE]
+LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | drop one file on vorn-check at a time
+LANG=C.UTF-8                                      | --fix named.vorn             | 0 | lines corrected: 3; the original is kept as named.vorn.bak
+LANG=C.UTF-8                                      | named.vorn                   | 0 | every line is bound as written.
+LANG=C.UTF-8                                      | --fix left.vorn              | 1 | vorn-check cannot correct these lines by itself; see what is said beneath each:
+LANG=C.UTF-8                                      | --fix left.vorn              | 1 | left.vorn: nothing is left that vorn-check can correct by itself; the file is unchanged
+LANG=ja_JP.UTF-8                                  | --fix left.vorn              | 1 | left.vorn: vorn-check で自動的に修正できる箇所はありません。
 LANG=C.UTF-8                                      | fix.vorn                     | 1 | run vorn-check --fix fix.vorn
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | lines corrected: 1; the original is kept as fix.vorn.bak
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | fix.vorn: nothing to correct; the file is unchanged
@@ -86,6 +98,23 @@ expect() {
 expect 'cmp -s "$folder/fix.original" "$folder/fix.vorn.bak"' "the backup is not the original byte for byte"
 expect '[ "$(cat "$folder/fix.vorn")" = "$(printf "CA\tE\tALERT\r\nCA\tF\tALERT\r")" ]' "the corrected file is not as expected"
 expect '[ ! -e "$folder/fix.vorn.2.bak" ]' "the run with nothing to correct made a backup"
+
+# After --fix, keys written from their names are noted with no other key to
+# write; checked again, only notes: status 0, no warning.
+cp "$folder/named.original" "$folder/named.vorn"
+output=$(cd "$folder" && LANG=C.UTF-8 "$check" --fix named.vorn 2>&1)
+expect '[ $? = 0 ] && grep -qF "note: the character '"'"'-'"'"' names the Insert key" <<<"$output" &&
+    ! grep -qE "warning:|write:|cannot" <<<"$output"' "keys corrected from their names: $output"
+output=$(cd "$folder" && LANG=C.UTF-8 "$check" named.vorn 2>&1)
+expect '[ $? = 0 ] && ! grep -qF "warning:" <<<"$output"' "a file of notes checked again: $output"
+# What --fix leaves is listed after it, each line with what it needs: the
+# line without tabs and the small letter, not the line it corrected.
+cp "$folder/left.original" "$folder/left.vorn"
+output=$(cd "$folder" && LANG=C.UTF-8 "$check" --fix left.vorn 2>&1)
+left=${output#*cannot correct these lines by itself}
+expect '[ "$left" != "$output" ] && grep -qF "    2     1  10001  rejected: no tab" <<<"$left" &&
+    grep -qF "note: if you meant the E key, write:" <<<"$left" && ! grep -qF "    1     0" <<<"$left"' \
+    "what --fix leaves: $left"
 expect '[ "$(cat "$folder/taken.vorn.bak")" = "the user'"'"'s own" ] && cmp -s "$folder/fix.original" "$folder/taken.vorn.2.bak"' \
     "a backup in the way was overwritten"
 expect '[ "$(cat "$folder/lf.vorn")" = "$(printf "CA\tE\tALERT\nCA\tF\tQUIT\nCA\tN\tEXEC\ta.exe\nCA\tLEFT\tQUIT")" ] &&
@@ -108,6 +137,9 @@ as_nobody=()
 [ "$(id -u)" -ne 0 ] || as_nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 output=$(cd "$folder/locked" && LANG=C.UTF-8 "${as_nobody[@]}" "$check" --fix fix.vorn 2>&1)
 expect '[ $? -eq 2 ] && grep -qF "fix.vorn is unchanged: " <<<"$output" && grep -qF "(the folder or the file is read-only" <<<"$output"' "a failed write: $output"
+# The report still shows the corrections, and says where they can be written.
+expect 'grep -qF "correction: CA<Tab>F<Tab>ALERT" <<<"$output" && grep -qF "copy the folder to one you can write in" <<<"$output"' \
+    "a failed write lost the corrections: $output"
 expect 'cmp -s "$folder/fix.original" "$folder/locked/fix.vorn" && [ "$(ls "$folder/locked")" = fix.vorn ]' "a failed write changed the folder"
 chmod 755 "$folder/locked"
 

@@ -18,11 +18,14 @@ struct Checked {
     CheckSummary summary;
     std::vector<LineVerdict> verdicts;
     std::string report;
-    LineFix line;  // the correction of the line reported last
+    LineFix line;    // the correction of the line reported last
+    LineFix change;  // what --fix wrote in it, where the check follows a --fix
 };
 
-// The file's corrections, as the program has them beside its report.
+// The file's corrections, as the program has them beside its report; and
+// what --fix wrote, where the check follows one.
 SettingFix g_checkedFix;
+const SettingFix *g_appliedFix;
 
 // What a report function wrote.
 template <typename Print>
@@ -44,21 +47,28 @@ void Collect(void *context, const LineVerdict *verdict)
     Checked *checked = (Checked *)context;
     checked->verdicts.push_back(*verdict);
     const LineFix *fix = g_checkedFix.aligned && NextLineFix(&g_checkedFix, &checked->line) ? &checked->line : nullptr;
-    checked->report += Printed([&](FILE *out) { PrintVerdict(out, verdict, fix); });
+    const LineFix *change = g_appliedFix && NextLineFix(g_appliedFix, &checked->change) ? &checked->change : nullptr;
+    checked->report += Printed([&](FILE *out) {
+        PrintVerdict(out, verdict, fix, change);
+        if (change)
+            PrintLineChange(out, change);
+    });
 }
 
 // Checks contents with the fake as the test has set it up, and reports as
-// the program does.
-Checked Check(const std::string &contents, unsigned codePage = 932)
+// the program does; after applied, as it does after --fix wrote it.
+Checked Check(const std::string &contents, unsigned codePage = 932, const SettingFix *applied = nullptr)
 {
     g_fake.fileContents = contents;
+    g_appliedFix = applied;
     Checked checked;
     memset(&checked.line, 0, sizeof checked.line);
+    memset(&checked.change, 0, sizeof checked.change);
     LoadSettingFix(L"some.vorn", codePage, &g_checkedFix);
     checked.result = CheckSettingFile(L"some.vorn", codePage, Collect, &checked, &checked.summary);
     checked.report += Printed([&](FILE *out) {
         PrintFileFindings(out, &g_checkedFix, &checked.line);
-        PrintSummary(out, "some.vorn", &checked.summary);
+        PrintSummary(out, "some.vorn", &checked.summary, &g_checkedFix);
         PrintCorrectable(out, "some.vorn", &g_checkedFix);
     });
     return checked;
@@ -188,16 +198,18 @@ TEST_F(VornCheck, WarnsOfWhatMaySurpriseInABoundLine)
     // The key a byte really gives shows in the binding and in the warning.
     for (const char *part : {"Ctrl+Alt+E is already bound by line 1, which wins",
                              "Ctrl+Alt+Num 5 ",
-                             "the small letter 'e' names the Num 5 key, not the E key",
+                             "note: the small letter 'e' names the Num 5 key\n",
                              "the character '!' names the Page Up key",
                              "Ctrl+Alt+F1 ",
-                             "the small letter 'j' names the Num * key, not the J key",
+                             "note: the small letter 'j' names the Num * key\n",
                              "the target or parameters go beyond ASCII: Vorn reads code page 437, and ANSI (code page 1252)",
                              "the hotkey will open nothing",
                              "the target holds quotes: Vorn puts it in quotes of its own",
                              "by Windows' rules the program receives these arguments: [/select,C:\\a] [b]\n"})
         EXPECT_TRUE(Contains(checked.report, part)) << part;
-    EXPECT_EQ(checked.summary.warned, 13);
+    // A small letter or a sign alone binds as written: a note, not a warning.
+    EXPECT_EQ(checked.summary.warned, 9);
+    EXPECT_EQ(checked.summary.noted, 4);
     EXPECT_EQ(CheckExitStatus(&checked.summary), 1);
 
     // Where ANSI is the code page Vorn reads, such text is read as saved.
@@ -220,15 +232,16 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
         {"CA\t;\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER, "no key sends the virtual-key code 0x3B"},
         {"CA\t@\tALERT\n", WARNING_NO_SUCH_KEY | WARNING_KEY_CHARACTER,
          "on a keyboard layout for Japanese (Japan), the key that types '@' has the virtual-key code 0xC0, which no"
-         " character in the key field names: that key cannot be bound"},
+         " character in the key field names: if you meant the key that types '@', no line can bind it"},
         {"CA\t%\tALERT\n", WARNING_KEY_CHARACTER,
-         "the character '%' names the Left Arrow key\n                    warning: on a keyboard layout for Japanese"
-         " (Japan), '%' is typed with Shift+5; to bind that key, write:\n                        CAS<Tab>5<Tab>ALERT\n"},
+         "note: the character '%' names the Left Arrow key\n                    note: on a keyboard layout for Japanese"
+         " (Japan), '%' is typed with Shift+5; if you meant the key that types '%', write:\n"
+         "                        CAS<Tab>5<Tab>ALERT\n"},
         {"CA\t#\tALERT\n", WARNING_KEY_CHARACTER,
          "'#' is typed with a key state that no line can write (beyond Shift, such as Hankaku or the layout's own"
          " shift keys), so no line binds that key\n"},
         {"CA\te\tALERT\n", WARNING_KEY_CHARACTER,
-         "the small letter 'e' names the Num 5 key, not the E key\n                    warning: for the E key, write:\n"
+         "note: the small letter 'e' names the Num 5 key\n                    note: if you meant the E key, write:\n"
          "                        CA<Tab>E<Tab>ALERT\n"},
         {"CA\t/\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Help key"},
         {"CA\t)\tALERT\n", WARNING_RARE_KEY | WARNING_KEY_CHARACTER, "common keyboards have no Select key"},
@@ -276,10 +289,10 @@ TEST_F(VornCheck, NamesEveryLineThatCanNeverFireAndWhatToDoInstead)
     japanese = Check("CA\t%\tALERT\nCA\t[\tALERT\nCA\t]\tALERT\nCA\t_\tALERT\nCA\t;\tALERT\nCA\tl\tALERT\n"
                      "CA\t\xb1\tALERT\nW\tLEFT\tALERT\nCA\t;\tQUIT\n").report;
     SetReportLanguage(REPORT_ENGLISH);
-    for (const char *part : {"文字 \"%\" は、左方向キーを表します。", "文字 \"[\" は、左 Windows ロゴ キーを表します。",
+    for (const char *part : {"メモ: 文字「%」は、左方向キーを表します。", "文字「[」は、左 Windows ロゴ キーを表します。",
                              "アプリケーション キーを表します。", "スリープ キーを表します。",
-                             "文字 \";\" は、仮想キー コード 0x3B を表します。",
-                             "小文字の \"l\" は、テンキーの区切り記号キーを表します (L キーではありません)。",
+                             "文字「;」は、仮想キー コード 0x3B を表します。",
+                             "小文字の「l」は、テンキーの区切り記号キーを表します。",
                              "テンキーの区切り記号キーは一般的なキーボードにはありません。",
                              "キーとして使用できません。", "Ctrl+Alt+Left Win ",
                              "Win+左方向キーは Windows が予約している", "Ctrl+Alt+仮想キー コード 0x3B は 5 行目で"})
@@ -375,7 +388,7 @@ TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
     std::string japanese = Check("CA\tE\tQUIT\n").report;
     SetReportLanguage(REPORT_ENGLISH);
     EXPECT_EQ(g_fake.layoutNamesInEnglish, std::vector<bool>(2, false));
-    EXPECT_TRUE(Contains(japanese, "\u30dd\u30fc\u30e9\u30f3\u30c9\u8a9e 用のキーボード レイアウトでは、Ctrl+Alt+E で \"\u0119\" が"
+    EXPECT_TRUE(Contains(japanese, "\u30dd\u30fc\u30e9\u30f3\u30c9\u8a9e 用のキーボード レイアウトでは、Ctrl+Alt+E で「\u0119」が"
                                    "入力されます。"))
         << japanese;
 }
@@ -456,6 +469,34 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
     ASSERT_EQ(fix.unconvertibleCount, 1);
     EXPECT_EQ(fix.unconvertible[0].line, 1);
     EXPECT_EQ(fix.unconvertible[0].point, 0x1F600u);
+
+    // A key's name corrected to its character binds the key the user named:
+    // the report after --fix notes the key and offers no other reading, and
+    // the file is clean.
+    ResetFakePlatform();
+    g_fake.keysForCharacters = {{'$', {'4', 1, 0x0411}}, {'-', {0xBD, 0, 0x0411}}};
+    const std::string named = "CA\tHOME\tALERT\r\nCA\tF5\tALERT\r\nCA\tINS\tALERT\r\nCA\tNUMPAD5\tALERT\r\n";
+    FixSettingText(named.data(), (int)named.size(), 932, &fix);
+    const std::string fixed(fix.fixed, fix.fixedLength);
+    ASSERT_EQ(fixed, "CA\t$\tALERT\r\nCA\tt\tALERT\r\nCA\t-\tALERT\r\nCA\te\tALERT\r\n");
+    Checked afterFix = Check(fixed, 932, &fix);
+    EXPECT_EQ(CheckExitStatus(&afterFix.summary), 0) << afterFix.report;
+    EXPECT_EQ(afterFix.summary.noted, 4);
+    for (const char *part : {"note: the character '$' names the Home key\n", "note: the small letter 't' names the F5 key\n",
+                             "note: the character '-' names the Insert key\n", "before: CA<Tab>INS<Tab>ALERT\n",
+                             "every line is bound as written.\n"})
+        EXPECT_TRUE(Contains(afterFix.report, part)) << part << "\n" << afterFix.report;
+    for (const char *part : {"warning:", "if you meant", "cannot", "write:"})
+        EXPECT_FALSE(Contains(afterFix.report, part)) << part << "\n" << afterFix.report;
+    // Checked again on its own, a file of notes alone is clean, and each note
+    // offers the other reading only as a condition.
+    Checked later = Check(fixed);
+    EXPECT_EQ(CheckExitStatus(&later.summary), 0) << later.report;
+    EXPECT_FALSE(Contains(later.report, "warning:")) << later.report;
+    for (const char *part : {"note: if you meant the T key, write:\n                        CA<Tab>T<Tab>ALERT\n",
+                             "if you meant the key that types '-', no line can bind it\n",
+                             "every line is bound as written.\n"})
+        EXPECT_TRUE(Contains(later.report, part)) << part << "\n" << later.report;
 }
 
 // The arguments a program takes from a command line by Windows' rules, as
@@ -550,6 +591,32 @@ TEST_F(VornCheck, TellsAFileSavedAsUtf8OrUtf16AndShowsTheTextInTheCodePage)
                              "\nline 2, correction: CA<Tab>F<Tab>QUIT\n"})
         EXPECT_TRUE(Contains(nul.report, part)) << part << "\n" << nul.report;
     EXPECT_FALSE(Contains(nul.report, "UTF-16")) << nul.report;
+    // Vorn's lines are not the editor's: the summary counts the editor's.
+    EXPECT_TRUE(Contains(nul.report, "some.vorn: of the 4 lines an editor shows, Vorn binds 2;")) << nul.report;
+    Checked wide = Check("\xff\xfe" + utf16);
+    EXPECT_TRUE(Contains(wide.report, "some.vorn: of the 1 lines an editor shows, Vorn binds 0;")) << wide.report;
+    EXPECT_TRUE(Contains(wide.report, "line 1, correction: CA<Tab>E<Tab>QUIT (encoding converted)\n")) << wide.report;
+    // Bytes a NUL dropped up to the end of a file that ends with its LF: the
+    // last line needs no line end.
+    Checked cutAtEnd = Check("CA\tE\tALERT\r\nCA\tF\tQU" + std::string(1, '\0') + "IT\r\n");
+    EXPECT_TRUE(Contains(cutAtEnd.report, "the dropped bytes reach the end of the file")) << cutAtEnd.report;
+    EXPECT_FALSE(Contains(cutAtEnd.report, "after the last LF")) << cutAtEnd.report;
+    // In UTF-8, a correction that only converts reads exactly as the line:
+    // it says so, here and after --fix, where the lines shown are the lines counted.
+    static SettingFix converted;
+    g_fake.ansiCodePage = 0;
+    const std::string utf8 = "CA\tE\tEXEC\tC:\\\xe3\x83\x86.exe\r\nca \tF\tEXEC\t\xe3\x83\x86.txt\r\n";
+    std::string plain = Check(utf8).report;
+    EXPECT_TRUE(Contains(plain, "correction: CA<Tab>E<Tab>EXEC<Tab>C:\\\u30c6.exe (encoding converted)\n")) << plain;
+    EXPECT_TRUE(Contains(plain, "correction: CA<Tab>F<Tab>EXEC<Tab>\u30c6.txt\n")) << plain;
+    FixSettingText(utf8.data(), (int)utf8.size(), 932, &converted);
+    Checked fixedUtf8 = Check(std::string(converted.fixed, converted.fixedLength), 932, &converted);
+    EXPECT_EQ(converted.changedLines, 2);
+    for (const char *part : {"    1     0  10000  Ctrl+Alt+E             EXEC  \"C:\\\u30c6.exe\"\n"
+                             "                    only its encoding was converted; it reads as before\n",
+                             "before: ca<Space><Tab>F<Tab>EXEC<Tab>\u30c6.txt\n"
+                             "                    after:  CA<Tab>F<Tab>EXEC<Tab>\u30c6.txt\n"})
+        EXPECT_TRUE(Contains(fixedUtf8.report, part)) << part << "\n" << fixedUtf8.report;
     std::string emoji = Check("ca\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\n").report;
     EXPECT_TRUE(Contains(emoji, "line 1 holds '\U0001F600' (U+1F600), which code page 932 has no character for")) << emoji;
     EXPECT_FALSE(Contains(emoji, "correction")) << emoji;
@@ -560,6 +627,23 @@ TEST_F(VornCheck, ExitStatusIsZeroOnlyForACleanFile)
     Checked clean = Check("CA\tE\tEXEC\tnotepad.exe\r\n\r\nW\tEND\tQUIT\r\n");
     EXPECT_EQ(clean.summary.bound, 2);
     EXPECT_EQ(CheckExitStatus(&clean.summary), 0) << "a blank line is no fault";
+
+    // Notes alone say what each line binds as written: no fault, said plainly.
+    Checked noted = Check("CA\te\tALERT\nCA\t!\tQUIT\nCA\tE\tQUIT\n");
+    EXPECT_EQ(noted.summary.noted, 2);
+    EXPECT_EQ(noted.summary.warned, 0);
+    EXPECT_EQ(CheckExitStatus(&noted.summary), 0) << noted.report;
+    EXPECT_TRUE(Contains(noted.report, "0 bound with warnings\nevery line is bound as written.\n")) << noted.report;
+    for (const std::string &notClean : {std::string("CA\tE\tEXEC\tnotepad.exe\r\n"), std::string("CA\te\tALERT\nCA\te\tQUIT\n")}) {
+        Checked checked = Check(notClean);
+        EXPECT_FALSE(Contains(checked.report, "every line is bound")) << checked.report;
+    }
+    SetReportLanguage(REPORT_JAPANESE);
+    std::string japanese = Check("CA\te\tALERT\n").report;
+    SetReportLanguage(REPORT_ENGLISH);
+    EXPECT_TRUE(Contains(japanese, "メモ: 小文字の「e」は、テンキーの 5 キーを表します。\n")) << japanese;
+    EXPECT_TRUE(Contains(japanese, "すべての行が、書かれたとおりに割り当てられます。\n")) << japanese;
+    EXPECT_FALSE(Contains(japanese, "警告:")) << japanese;
 
     Checked trailing = Check("CA\tE\tQUIT\nCA\tF\tQUIT");
     EXPECT_EQ(trailing.summary.trailingBytes, 9);
