@@ -245,8 +245,8 @@ TEST_F(HotkeyAdd, EveryLineItWritesIsBoundAsMeantAndWarnedOfNothing)
             ASSERT_EQ(verdicts.size(), 2u) << c.combination;
             const LineVerdict &added = verdicts[1];
             EXPECT_EQ(added.problem, PROBLEM_NONE) << c.combination;
-            // A sign or a small letter is the one way to write Home or F5, and the check says so;
-            // what needed a yes is told again.
+            // A sign or a small letter is the one way to write Home or F5, and the check says so in
+            // a note, which is no fault; what needed a yes is told again.
             std::string key = KeyFieldOf(verdict.line);
             unsigned expected = key.size() == 1 && !isupper((unsigned char)key[0]) &&
                                         !isdigit((unsigned char)key[0]) && key != " "
@@ -255,7 +255,7 @@ TEST_F(HotkeyAdd, EveryLineItWritesIsBoundAsMeantAndWarnedOfNothing)
             unsigned asked = (verdict.warnings & ADD_WARN_NO_MODIFIER ? WARNING_NO_MODIFIER : 0) |
                              (verdict.warnings & ADD_WARN_RARE_KEY ? WARNING_RARE_KEY : 0);
             EXPECT_EQ(added.warnings, expected | asked) << c.combination;
-            EXPECT_EQ(CheckExitStatus(&summary), expected || asked ? 1 : 0) << c.combination;
+            EXPECT_EQ(CheckExitStatus(&summary), asked ? 1 : 0) << c.combination;
 
             memset(&g_bindings, 0, sizeof g_bindings);
             g_fake.registered.clear();
