@@ -186,6 +186,39 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "\nTo correct the file as shown, type Y and press Enter (the original is kept\n"
     "as a backup); to close without changing it, press Enter alone.",
     /* TEXT_PRESS_ENTER */ "\nPress Enter to close",
+    /* TEXT_ASK_SPLIT */
+    "\nLine %d, %s, can be cut into fields at its spaces in more than one way, each naming a target that"
+    " exists:",
+    /* TEXT_READING */
+    "    %d: %s",
+    /* TEXT_ASK_CHOICE */
+    "Type the number of the one you meant and press Enter; to keep the line as it is, press Enter alone.",
+    /* TEXT_ASK_LETTER_KEY */
+    "\nLine %d, %s, binds %s. If you meant the %c key, type Y and press Enter (the line becomes %s); to keep"
+    " it, press Enter alone.",
+    /* TEXT_ASK_SIGN_KEY */
+    "\nLine %d, %s, binds %s. If you meant the key that types '%c' (%s), type Y and press Enter (the line"
+    " becomes %s); to keep it, press Enter alone.",
+    /* TEXT_CHOOSE_ANOTHER_KEY */
+    "\nLine %d, %s: no line can bind the key \"%s\"; choose another key, for example: %s",
+    /* TEXT_NOTHING_CHANGED */
+    "\nNothing was changed; the file is as it was.",
+    /* TEXT_ANSWERED */
+    "%s: lines changed as you answered: %d; the original is kept as %s",
+    /* TEXT_ALSO_ANSWERED */
+    "%s: lines changed as you answered: %d more",
+    /* TEXT_SPLITS_FOUND */
+    "the line can be cut into fields at its spaces in %d ways that each name a target that exists; write it"
+    " with tabs, or run vorn-check at a console to be asked",
+    /* TEXT_NO_TARGET_FOUND */
+    "no way of cutting the line at its spaces names a target that exists; write it with tabs, with one between"
+    " the target and its parameters too:",
+    /* TEXT_HELP_QUESTIONS */
+    "\nAt a console (double-clicked, or --fix typed at a prompt), vorn-check then\n"
+    "asks about each line only its writer can settle: which key a small letter or\n"
+    "a sign was meant for, and where the target of a line written with spaces\n"
+    "ends. The answers are written with the corrections, in one step.\n"
+    "--no-questions writes the certain corrections only, as a script does.",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -390,6 +423,40 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "ください (元のファイルはバックアップとして残ります)。修正せずに閉じるには、\n"
     "Enter キーだけを押してください。",
     /* TEXT_PRESS_ENTER */ "\n閉じるには Enter キーを押してください。",
+    /* TEXT_ASK_SPLIT */
+    "\n%d 行目 %s は、空白での区切り方が複数考えられます (どの区切り方でも、存在する対象になります)。",
+    /* TEXT_READING */
+    "    %d 番: %s",
+    /* TEXT_ASK_CHOICE */
+    "意図した区切り方の番号を入力して Enter キーを押してください。このままでよければ、Enter キーだけを押して"
+    "ください。",
+    /* TEXT_ASK_LETTER_KEY */
+    "\n%d 行目 %s は %sに割り当てられます。%c キーのつもりなら、Y を入力して Enter キーを押してください (行を"
+    " %s に書き換えます)。このままでよければ、Enter キーだけを押してください。",
+    /* TEXT_ASK_SIGN_KEY */
+    "\n%d 行目 %s は %sに割り当てられます。「%c」を入力するキー (%s) のつもりなら、Y を入力して Enter キーを"
+    "押してください (行を %s に書き換えます)。このままでよければ、Enter キーだけを押してください。",
+    /* TEXT_CHOOSE_ANOTHER_KEY */
+    "\n%d 行目 %s: 「%s」キーはどの行でも割り当てられません。別のキーを選んでください (例: %s)。",
+    /* TEXT_NOTHING_CHANGED */
+    "\nファイルは変更していません。",
+    /* TEXT_ANSWERED */
+    "%s: 回答のとおりに %d 行を書き換えました。元のファイルは %s として残してあります。",
+    /* TEXT_ALSO_ANSWERED */
+    "%s: さらに、回答のとおりに %d 行を書き換えました。",
+    /* TEXT_SPLITS_FOUND */
+    "空白での区切り方が %d 通りあり、どれも存在する対象になります。タブで区切って書くか、コンソールで"
+    " vorn-check を実行して、質問に答えてください。",
+    /* TEXT_NO_TARGET_FOUND */
+    "空白のどこで区切っても、存在する対象になりません。タブで区切って書き、対象とパラメーターの間にもタブを"
+    "入れてください:",
+    /* TEXT_HELP_QUESTIONS */
+    "\nコンソールで実行した場合 (ダブルクリックした場合や、コマンド プロンプトで\n"
+    "--fix を指定した場合) は、続けて、書いた人にしか判断できない行について\n"
+    "質問します。小文字や記号で書いたキーがどのキーのつもりか、空白で区切った行の\n"
+    "対象がどこまでか、などです。回答は修正と一緒に一度に書き込みます。\n"
+    "--no-questions を指定すると、スクリプトから実行した場合と同じように、確実な\n"
+    "修正だけを書き込みます。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

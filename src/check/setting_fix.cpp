@@ -413,20 +413,20 @@ static int WordEnd(unsigned codePage, const char *text, int length, int at)
 // reading choice (from 1) of those places. Notes the line where the file
 // system leaves more than one, or none; returns -1 then, and where any
 // target could not be judged.
-static int TargetEnd(const SettingFix *fix, const char *body, int length, int at, int choice, LineFix *line)
+static int TargetEnd(unsigned codePage, const wchar_t *path, const char *body, int length, int at, int choice,
+                     LineFix *line)
 {
     int ends[MAX_SPLITS], found = 0, unknown = 0;
-    for (int end = WordEnd(fix->codePage, body, length, at); end <= length && !unknown;) {
+    for (int end = WordEnd(codePage, body, length, at); end <= length && !unknown;) {
         char target[FIX_LINE_SIZE];
         memcpy(target, body + at, (size_t)(end - at));
         target[end - at] = '\0';
-        TargetVerdict verdict = ProbeTarget(target, fix->path);
+        TargetVerdict verdict = ProbeTarget(target, path);
         unknown = verdict == TARGET_UNKNOWN;
         if (verdict == TARGET_FOUND && found < MAX_SPLITS)
             ends[found] = end;
         found += verdict == TARGET_FOUND;
-        end = end < length ? WordEnd(fix->codePage, body, length, SkipSeparators(fix->codePage, body, length, end))
-                           : length + 1;
+        end = end < length ? WordEnd(codePage, body, length, SkipSeparators(codePage, body, length, end)) : length + 1;
     }
     if (unknown)
         return -1;
@@ -445,9 +445,9 @@ static int TargetEnd(const SettingFix *fix, const char *body, int length, int at
 // that exists. Leaves the line as it is where that cannot be told; choice
 // (from 1) cuts it where the file system leaves several ways, and -1 puts
 // the rest in the target, for the user to cut.
-static void FixSpacedLine(const SettingFix *fix, const char *body, int length, int choice, LineFix *line)
+static void FixSpacedLine(unsigned codePage, const wchar_t *path, const char *body, int length, int choice,
+                          LineFix *line)
 {
-    unsigned codePage = fix->codePage;
     SettingField words[3];
     for (int i = 0, at = 0; i < 3; ++i) {
         at = SkipSeparators(codePage, body, length, at);
@@ -486,7 +486,7 @@ static void FixSpacedLine(const SettingFix *fix, const char *body, int length, i
         parameters = {body + start, length - start};
         corrections |= CORRECTED_QUOTES;
     } else if (WordEnd(codePage, body, length, rest) < length && choice >= 0) {
-        int end = TargetEnd(fix, body, length, rest, choice, line);
+        int end = TargetEnd(codePage, path, body, length, rest, choice, line);
         if (end < 0)
             return;
         int start = SkipSeparators(codePage, body, length, end);
@@ -515,9 +515,8 @@ static void FixSpacedLine(const SettingFix *fix, const char *body, int length, i
 
 // The line, without its LF, corrected into line->after; choice is that of
 // FixSpacedLine.
-static void FixLine(const SettingFix *fix, const char *text, int length, int choice, LineFix *line)
+static void FixLine(unsigned codePage, const wchar_t *path, const char *text, int length, int choice, LineFix *line)
 {
-    unsigned codePage = fix->codePage;
     // NULs out first: what is left is the line the user sees.
     char body[SETTING_LINE_SIZE + 1] = {0};
     int used = 0, tooLong = 0;
@@ -543,7 +542,7 @@ static void FixLine(const SettingFix *fix, const char *text, int length, int cho
     if (memchr(body, '\t', (size_t)used))
         FixTabbedLine(codePage, body, line);
     else if (used > 0 && !memchr(body, '\r', (size_t)used))
-        FixSpacedLine(fix, body, used, choice, line);
+        FixSpacedLine(codePage, path, body, used, choice, line);
     if (cr)
         Append(line->after, &line->afterLength, "\r", 1);
 }
@@ -563,7 +562,7 @@ int NextLineFix(const SettingFix *fix, LineFix *line)
     line->before = text;
     line->beforeLength = length;
     line->next = start + length + (lf ? 1 : 0);
-    FixLine(fix, text, length, 0, line);
+    FixLine(fix->codePage, fix->path, text, length, 0, line);
     line->lineEnd = "\n";
     if (!lf) {
         // Text past the last LF is a line to the user, and none to Vorn until it ends.
@@ -741,13 +740,14 @@ int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix)
     return 0;
 }
 
-int SpacedLineReading(const SettingFix *fix, const LineFix *line, int choice, char *out, int capacity)
+int SpacedLineReading(unsigned codePage, const wchar_t *path, const LineFix *line, int choice, char *out,
+                      int capacity)
 {
     if (!(line->notes & (choice > 0 ? NOTE_SPLITS : NOTE_NO_SPLIT)))
         return 0;
     LineFix reading;
     memset(&reading, 0, sizeof reading);
-    FixLine(fix, line->before, line->beforeLength, choice > 0 ? choice : -1, &reading);
+    FixLine(codePage, path, line->before, line->beforeLength, choice > 0 ? choice : -1, &reading);
     int length = reading.afterLength > 0 && reading.after[reading.afterLength - 1] == '\r' ? reading.afterLength - 1
                                                                                            : reading.afterLength;
     if (!(reading.corrections & CORRECTED_TABS) || length >= capacity)

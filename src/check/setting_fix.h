@@ -102,10 +102,12 @@ int NextLineFix(const SettingFix *fix, LineFix *line);
 const char *WrittenLine(const LineFix *line, int *length);
 
 // A line written with spaces for tabs, with tabs as its reading number
-// choice (from 1) cuts it; or, with choice 0 and NOTE_NO_SPLIT, with tabs
-// after the action only, for the user to fill in. Returns its length
-// without its line end, 0 where there is no such reading.
-int SpacedLineReading(const SettingFix *fix, const LineFix *line, int choice, char *out, int capacity);
+// choice (from 1) cuts it, its targets looked for from the settings file at
+// path; or, with choice 0 and NOTE_NO_SPLIT, with tabs after the action
+// only, for the user to fill in. Returns its length without its line end,
+// 0 where there is no such reading.
+int SpacedLineReading(unsigned codePage, const wchar_t *path, const LineFix *line, int choice, char *out,
+                      int capacity);
 
 // Whether --fix writes the file: a line changes, and every character converts.
 int FixChangesFile(const SettingFix *fix);

@@ -7,14 +7,15 @@
 #include <wchar.h>
 
 #include "check/check_console.h"
+#include "check/check_questions.h"
 #include "check/check_report.h"
 #include "platform/platform.h"
 
 // The options; the file's name follows in the report's language.
 #ifdef _WIN32
-static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en]";
+static const char SYNOPSIS[] = "vorn-check [--fix] [--no-questions] [--lang ja|en]";
 #else
-static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en] [--code-page N]";
+static const char SYNOPSIS[] = "vorn-check [--fix] [--no-questions] [--lang ja|en] [--code-page N]";
 #endif
 
 // The file as it is now, and the corrections that --fix wrote into it.
@@ -27,6 +28,7 @@ static void PrintUsage(FILE *out)
     PrintText(out, TEXT_USAGE, SYNOPSIS);
     PrintText(out, TEXT_HELP);
     PrintText(out, TEXT_HELP_FIX);
+    PrintText(out, TEXT_HELP_QUESTIONS);
 #ifndef _WIN32
     PrintText(out, TEXT_HELP_CODE_PAGE);
 #endif
@@ -40,6 +42,7 @@ struct CheckOptions {
     unsigned codePage;
     ReportText codePageSource;
     int fix;
+    int noQuestions;
 };
 
 // The file to check, as it is opened and as the report names it.
@@ -91,29 +94,41 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
     return CheckExitStatus(&summary);
 }
 
-// Writes the corrections, keeping the original, then reports on the
-// corrected file with each changed line before and after. A file with
-// nothing to write is only reported on.
-static int FixFile(const CheckedFile *file)
+// Writes the corrections, and with ask the answers to what only the user
+// knows, in one step keeping the original, then reports on the corrected
+// file with each changed line before and after. A file with nothing to
+// write is only reported on, unless reported already with that status.
+static int FixFile(const CheckedFile *file, int ask, int reported)
 {
     if (LoadSettingFix(file->path, file->options->codePage, &g_applied) != 0) {
         PrintText(stderr, TEXT_CANNOT_OPEN, file->shown);
         return 2;
     }
-    if (!FixChangesFile(&g_applied)) {
+    static char answered[sizeof g_applied.fixed];
+    int answeredLength = 0, asked = 0;
+    int answers = ask ? AskAboutLines(&g_applied, answered, sizeof answered, &answeredLength, &asked) : 0;
+    if (!FixChangesFile(&g_applied) && answers == 0 && reported >= 0) {
+        if (asked)
+            PrintText(stdout, TEXT_NOTHING_CHANGED);
+        return reported;
+    }
+    if (!FixChangesFile(&g_applied) && answers == 0) {
         int status = Report(file, 0, 0);
         if (status != 2 && !g_applied.tooLarge && g_applied.unconvertibleCount == 0)
             PrintText(stdout, TEXT_NOTHING_TO_FIX, file->shown);
         return status;
     }
     static WriteResult result;
-    if (ReplaceSettingFile(file->path, g_applied.original, g_applied.originalLength, g_applied.fixed,
-                           g_applied.fixedLength, &result) != 0) {
+    if (ReplaceSettingFile(file->path, g_applied.original, g_applied.originalLength,
+                           answers ? answered : g_applied.fixed, answers ? answeredLength : g_applied.fixedLength,
+                           &result) != 0) {
         PrintWriteFailure(stderr, file->shown, &result);
         return 2;
     }
     int status = Report(file, 1, 0);
-    PrintFixed(stdout, file->shown, &g_applied, result.backup);
+    if (FixChangesFile(&g_applied))
+        PrintFixed(stdout, file->shown, &g_applied, result.backup);
+    PrintAnswered(stdout, file->shown, answers, FixChangesFile(&g_applied), result.backup);
     PrintWriteNotes(stdout, file->shown, &result);
     return status;
 }
@@ -149,6 +164,8 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 #endif
         } else if (strcmp(argv[i], "--fix") == 0) {
             options->fix = 1;
+        } else if (strcmp(argv[i], "--no-questions") == 0) {
+            options->noQuestions = 1;
         } else if (IsHelp(argv[i])) {
             help = 1;
         } else if (!options->file && strncmp(argv[i], "--", 2) != 0) {
@@ -170,18 +187,23 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 
 #ifdef _WIN32
 // Where the window closes with vorn-check, its report waits for Enter; the
-// corrections it shows are offered there first.
+// corrections it shows are offered there first, then what only the user
+// knows is asked.
 static int KeepConsoleOpen(int status, const CheckedFile *file)
 {
     if (!OnlyOwnVisibleConsole())
         return status;
-    wchar_t answer[64];
-    if (file && status == 1 && FixChangesFile(&g_fix)) {
-        PrintText(stdout, TEXT_OFFER_FIX);
-        ReadAnswer(answer, 64);
-        if (!SaysYes(answer))
-            return status;
-        status = FixFile(file);
+    wchar_t answer[64] = L"";
+    if (file && status == 1) {
+        int offered = FixChangesFile(&g_fix);
+        if (offered) {
+            PrintText(stdout, TEXT_OFFER_FIX);
+            ReadAnswer(answer, 64);
+        }
+        if (!offered || SaysYes(answer))
+            status = FixFile(file, !file->options->noQuestions, status);
+        else
+            PrintText(stdout, TEXT_NOTHING_CHANGED);
     }
     PrintText(stdout, TEXT_PRESS_ENTER);
     ReadAnswer(answer, 64);
@@ -218,14 +240,14 @@ int wmain(int argc, wchar_t **argv)
         }
         narrow[i] = arguments[i];
     }
-    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0};
+    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0, 0};
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)
         return KeepConsoleOpen(status, nullptr);
     CheckedFile file = {options.file ? argv[options.fileIndex] : L"setting.vorn",
                         options.file ? options.file : "setting.vorn", &options};
     if (options.fix)
-        return KeepConsoleOpen(FixFile(&file), nullptr);
+        return KeepConsoleOpen(FixFile(&file, !options.noQuestions && AnswersCanBeAsked(), -1), nullptr);
     return KeepConsoleOpen(Report(&file, 0, !OnlyOwnVisibleConsole()), &file);
 }
 #else
@@ -241,7 +263,7 @@ int main(int argc, char **argv)
             break;
     }
     SetReportLanguage(LanguageFromName(language));
-    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0, 0};
     int status = ParseOptions(argc, argv, &options);
     if (status >= 0)
         return status;
@@ -253,6 +275,6 @@ int main(int argc, char **argv)
     }
     SetReportCodePage(options.codePage);
     CheckedFile file = {path, shown, &options};
-    return options.fix ? FixFile(&file) : Report(&file, 0, 1);
+    return options.fix ? FixFile(&file, !options.noQuestions && AnswersCanBeAsked(), -1) : Report(&file, 0, 1);
 }
 #endif

@@ -484,7 +484,7 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         std::vector<std::string> offered;
         char reading[FIX_LINE_SIZE];
         for (int choice = 0; choice <= (int)c.readings.size(); ++choice) {
-            int length = SpacedLineReading(&fix, &line, choice, reading, sizeof reading);
+            int length = SpacedLineReading(932, nullptr, &line, choice, reading, sizeof reading);
             if (length > 0 || choice < (int)c.readings.size())
                 offered.push_back(std::string(reading, (size_t)length));
         }
