@@ -219,6 +219,25 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "a sign was meant for, and where the target of a line written with spaces\n"
     "ends. The answers are written with the corrections, in one step.\n"
     "--no-questions writes the certain corrections only, as a script does.",
+    /* TEXT_OPEN_NOT_FOUND */
+    "there is no file of that name in the folder %s",
+    /* TEXT_OPEN_FOLDER */
+    "it is a folder, not a file",
+    /* TEXT_OPEN_NO_ACCESS */
+    "access is denied: you lack the right to read the file",
+    /* TEXT_OPEN_IN_USE */
+    "another program is using the file and lets no other program read it",
+    /* TEXT_OPEN_OTHER */
+    "system error %d",
+    /* TEXT_NEAR_NAME */
+    "the folder holds %s: an editor such as Notepad may have added that extension when saving, and Explorer"
+    " hides it; rename the file to %s",
+    /* TEXT_OFFER_RENAME */
+    "\nTo rename %s to %s, type Y and press Enter; to leave it as it is, press Enter alone.",
+    /* TEXT_RENAMED */
+    "%s is renamed to %s",
+    /* TEXT_RENAME_FAILED */
+    "vorn-check: %s could not be renamed to %s (system error %d)",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -457,6 +476,26 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "対象がどこまでか、などです。回答は修正と一緒に一度に書き込みます。\n"
     "--no-questions を指定すると、スクリプトから実行した場合と同じように、確実な\n"
     "修正だけを書き込みます。",
+    /* TEXT_OPEN_NOT_FOUND */
+    "フォルダー「%s」に、この名前のファイルはありません。",
+    /* TEXT_OPEN_FOLDER */
+    "これはファイルではなく、フォルダーです。",
+    /* TEXT_OPEN_NO_ACCESS */
+    "アクセスが拒否されました。このファイルを読み取る権限がありません。",
+    /* TEXT_OPEN_IN_USE */
+    "ほかのプログラムがこのファイルを使用しているため、読み取れません。",
+    /* TEXT_OPEN_OTHER */
+    "システム エラー %d が発生しました。",
+    /* TEXT_NEAR_NAME */
+    "このフォルダーには「%s」があります。メモ帳などのエディターが保存時に拡張子を付けた可能性があります"
+    " (エクスプローラーでは拡張子が表示されないことがあります)。ファイル名を「%s」に変更してください。",
+    /* TEXT_OFFER_RENAME */
+    "\n「%s」のファイル名を「%s」に変更するには、Y を入力して Enter キーを押してください。変更しない場合は、"
+    "Enter キーだけを押してください。",
+    /* TEXT_RENAMED */
+    "「%s」のファイル名を「%s」に変更しました。",
+    /* TEXT_RENAME_FAILED */
+    "vorn-check: 「%s」のファイル名を「%s」に変更できませんでした (システム エラー %d)。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

@@ -51,4 +51,8 @@ struct WriteResult {
 int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLength, const char *fixed,
                        int fixedLength, WriteResult *result);
 
+// Gives the file at from the name to, never in place of a file of that
+// name. Returns 0 when done, else the system's error number.
+int RenameSettingFile(const wchar_t *from, const wchar_t *to);
+
 #endif

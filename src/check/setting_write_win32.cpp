@@ -332,3 +332,9 @@ int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLe
                                   GetLastError(), result);
     return 0;
 }
+
+int RenameSettingFile(const wchar_t *from, const wchar_t *to)
+{
+    // Without MOVEFILE_REPLACE_EXISTING a file of that name stays.
+    return MoveFileExW(from, to, 0) ? 0 : (int)GetLastError();
+}

@@ -7,6 +7,7 @@
 #include <wchar.h>
 
 #include "check/check_console.h"
+#include "check/check_open.h"
 #include "check/check_questions.h"
 #include "check/check_report.h"
 #include "platform/platform.h"
@@ -59,6 +60,22 @@ struct ReportPlace {
     int showChanges;
 };
 
+// Why the file cannot be opened; returns 1 where the user has just given a
+// file beside it its name, so that it can be opened now. Questions are
+// asked where the user is there to answer them: the double-clicked window,
+// or elsewhere a terminal.
+static int CannotOpen(const CheckedFile *file)
+{
+    static OpenProbe probe;
+    PrintCannotOpen(stderr, file->path, file->shown, &probe);
+#ifdef _WIN32
+    int mayAsk = OnlyOwnVisibleConsole();
+#else
+    int mayAsk = AnswersCanBeAsked();
+#endif
+    return mayAsk && !file->options->noQuestions && OfferRename(&probe, file->path, file->shown);
+}
+
 static void PrintLine(void *context, const LineVerdict *verdict)
 {
     ReportPlace *place = (ReportPlace *)context;
@@ -80,10 +97,8 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
     CheckSummary summary;
     const CheckOptions *options = file->options;
     if (LoadSettingFix(file->path, options->codePage, &g_fix) != 0 ||
-        CheckSettingFile(file->path, options->codePage, PrintLine, &place, &summary) != 0) {
-        PrintText(stderr, TEXT_CANNOT_OPEN, file->shown);
-        return 2;
-    }
+        CheckSettingFile(file->path, options->codePage, PrintLine, &place, &summary) != 0)
+        return CannotOpen(file) ? Report(file, showChanges, tellFix) : 2;
     PrintFileFindings(stdout, &g_fix, &place.line);
     PrintCodePage(stdout, options->codePage, options->codePageSource);
     PrintSummary(stdout, file->shown, &summary);
@@ -100,10 +115,8 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
 // write is only reported on, unless reported already with that status.
 static int FixFile(const CheckedFile *file, int ask, int reported)
 {
-    if (LoadSettingFix(file->path, file->options->codePage, &g_applied) != 0) {
-        PrintText(stderr, TEXT_CANNOT_OPEN, file->shown);
-        return 2;
-    }
+    if (LoadSettingFix(file->path, file->options->codePage, &g_applied) != 0)
+        return CannotOpen(file) ? FixFile(file, ask, reported) : 2;
     static char answered[sizeof g_applied.fixed];
     int answeredLength = 0, asked = 0;
     int answers = ask ? AskAboutLines(&g_applied, answered, sizeof answered, &answeredLength, &asked) : 0;

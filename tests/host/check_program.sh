@@ -18,6 +18,9 @@ cp "$folder/fix.vorn" "$folder/fix.original"
 # The same with a backup of the user's own in the way.
 cp "$folder/fix.vorn" "$folder/taken.vorn"
 echo "the user's own" >"$folder/taken.vorn.bak"
+# A folder by the name of a file, and a file saved with an extension added.
+mkdir "$folder/folder.vorn"
+cp "$folder/fix.vorn" "$folder/near.vorn.txt"
 
 passed=0
 failed=0
@@ -53,6 +56,10 @@ LANG=C.UTF-8                                      | --help                      
 LANG=C.UTF-8                                      | --bogus sjis.vorn            | 2 | vorn-check: not understood: --bogus
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | one file is checked at a time, and oem437.vorn is a second one
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | usage: vorn-check [--fix] [--no-questions] [--lang ja|en] [--code-page N] [FILE]
+LANG=C.UTF-8                                      | missing.vorn                 | 2 | there is no file of that name in the folder /
+LANG=C.UTF-8                                      | folder.vorn                  | 2 | it is a folder, not a file
+LANG=C.UTF-8                                      | near.vorn                    | 2 | the folder holds near.vorn.txt: an editor such as Notepad may have added
+LANG=ja_JP.UTF-8                                  | near.vorn                    | 2 | このフォルダーには「near.vorn.txt」があります。
 LANG=C.UTF-8                                      | fix.vorn                     | 1 | run vorn-check --fix fix.vorn
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | lines corrected: 1; the original is kept as fix.vorn.bak
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | fix.vorn: nothing to correct; the file is unchanged
@@ -67,6 +74,25 @@ expect '[ ! -e "$folder/fix.vorn.2.bak" ]' "the run with nothing to correct made
 expect '[ "$(cat "$folder/taken.vorn.bak")" = "the user'"'"'s own" ] && cmp -s "$folder/fix.original" "$folder/taken.vorn.2.bak"' \
     "a backup in the way was overwritten"
 
+expect '[ -e "$folder/near.vorn.txt" ] && [ ! -e "$folder/near.vorn" ]' "a name was changed with nobody there to ask"
+
+# At a terminal: a file saved with an extension added is renamed when the
+# user says so; a small letter and a sign as keys are asked about, and only
+# the answer Y is written, with the certain correction, in one write.
+at_terminal() {
+    printf "$2" | script -qec "cd '$1' && LANG=C.UTF-8 '$check' ${3:-}" /dev/null 2>&1
+}
+mkdir "$folder/rename" "$folder/asked" "$folder/scripted"
+cp "$folder/fix.original" "$folder/rename/setting.vorn.txt"
+output=$(at_terminal "$folder/rename" 'y\n')
+expect 'grep -qF "setting.vorn.txt is renamed to setting.vorn" <<<"$output" && [ "$(ls "$folder/rename")" = setting.vorn ] && cmp -s "$folder/fix.original" "$folder/rename/setting.vorn"' "the near name was not renamed: $output"
+printf 'ca\te\tALERT\r\nCA\t$\tALERT\r\n' | tee "$folder/asked/setting.vorn" >"$folder/scripted/setting.vorn"
+output=$(at_terminal "$folder/asked" 'y\n\n' --fix)
+expect '[ "$(cat "$folder/asked/setting.vorn")" = "$(printf "CA\tE\tALERT\r\nCA\t\$\tALERT\r")" ] && [ "$(ls "$folder/asked")" = "$(printf "setting.vorn\nsetting.vorn.bak")" ]' "the answers were not written as given: $output"
+expect 'grep -qF "lines changed as you answered: 1 more" <<<"$output" && grep -qF "binds Ctrl+Alt+Home. If you meant the key that types" <<<"$output"' "the questions were not asked: $output"
+output=$(at_terminal "$folder/scripted" 'y\n\n' '--fix --no-questions')
+expect '[ "$(cat "$folder/scripted/setting.vorn")" = "$(printf "CA\te\tALERT\r\nCA\t\$\tALERT\r")" ]' "--no-questions asked: $output"
+
 # A folder nobody may write in; root may write anywhere, so nobody runs it.
 mkdir "$folder/locked"
 cp "$folder/fix.original" "$folder/locked/fix.vorn"
@@ -77,6 +103,10 @@ output=$(cd "$folder/locked" && LANG=C.UTF-8 "${as_nobody[@]}" "$check" --fix fi
 expect '[ $? -eq 2 ] && grep -qF "fix.vorn is unchanged: " <<<"$output" && grep -qF "(the folder or the file is read-only" <<<"$output"' "a failed write: $output"
 expect 'cmp -s "$folder/fix.original" "$folder/locked/fix.vorn" && [ "$(ls "$folder/locked")" = fix.vorn ]' "a failed write changed the folder"
 chmod 755 "$folder/locked"
+chmod 000 "$folder/locked/fix.vorn"
+output=$(cd "$folder/locked" && LANG=C.UTF-8 "${as_nobody[@]}" "$check" fix.vorn 2>&1)
+expect '[ $? -eq 2 ] && grep -qF "access is denied: you lack the right to read the file" <<<"$output"' "no reason for a file nobody may read: $output"
+chmod 644 "$folder/locked/fix.vorn"
 
 # Each case in a folder of its own, from the correctable file: runs --fix on
 # NAME there with any preloaded library, leaving the status in $status and
