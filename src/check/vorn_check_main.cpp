@@ -213,10 +213,9 @@ static int KeepConsoleOpen(int status, const CheckedFile *file)
             PrintText(stdout, TEXT_OFFER_FIX);
             ReadAnswer(answer, 64);
         }
-        if (!offered || SaysYes(answer))
-            status = FixFile(file, !file->options->noQuestions, status);
-        else
-            PrintText(stdout, TEXT_NOTHING_CHANGED);
+        if (offered && !SaysYes(answer))
+            return status;
+        status = FixFile(file, !file->options->noQuestions, status);
     }
     PrintText(stdout, TEXT_PRESS_ENTER);
     ReadAnswer(answer, 64);

@@ -178,6 +178,19 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
     EXPECT_EQ(ReadBytes(mistaken), "CA\tJ\tALERT\r\n");
     EXPECT_EQ(ReadBytes(mistaken + L".bak"), smallLetters);
 
+    // Double-clicked on a small letter and a sign as keys, it asks about
+    // each line: Y writes the letter's key, Enter keeps the sign, and the
+    // one answered line is written with a single backup.
+    std::wstring asked = directory + L"asked.vorn";
+    const std::string keyCharacters = "CA\tj\tALERT\r\nCA\t$\tALERT\r\n";
+    WriteBytes(asked, keyCharacters);
+    doubleClick.typed = "y\r\n\r\n\r\n";
+    RunCheck(asked, &output, L"--lang en", doubleClick, &waited);
+    EXPECT_TRUE(waited) << "it did not ask about both lines";
+    EXPECT_EQ(ReadBytes(asked), "CA\tJ\tALERT\r\nCA\t$\tALERT\r\n");
+    EXPECT_EQ(ReadBytes(asked + L".bak"), keyCharacters);
+    EXPECT_EQ(GetFileAttributesW((asked + L".2.bak").c_str()), INVALID_FILE_ATTRIBUTES);
+
     // What it cannot open or read from its command line ends it with 2,
     // said in full; no argument is read past its end.
     output.clear();
