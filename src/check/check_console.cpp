@@ -34,3 +34,15 @@ int SaysYes(const wchar_t *answer)
     }
     return 0;
 }
+
+int ChosenNumber(const wchar_t *answer, int count)
+{
+    while (IsSpace(*answer))
+        ++answer;
+    wchar_t digit = Folded(*answer);
+    const wchar_t *rest = answer + (*answer ? 1 : 0);
+    while (IsSpace(*rest))
+        ++rest;
+    int number = digit >= L'1' && digit <= L'9' ? digit - L'0' : 0;
+    return *rest || number > count ? 0 : number;
+}

@@ -17,4 +17,12 @@ void ReadAnswer(wchar_t *answer, int capacity);
 // Y, yes or はい, in either case and width, with spaces around it.
 int SaysYes(const wchar_t *answer);
 
+// The number from 1 to count typed, in either width, with spaces around
+// it; 0 for any other answer.
+int ChosenNumber(const wchar_t *answer, int count);
+
+// Whether questions can be asked: both the answers and the report are at
+// a console (a terminal elsewhere), not a file, a pipe or a script.
+int AnswersCanBeAsked();
+
 #endif

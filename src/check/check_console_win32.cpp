@@ -44,3 +44,9 @@ void ReadAnswer(wchar_t *answer, int capacity)
     int converted = length > 0 ? MultiByteToWideChar(codePage, 0, bytes, length, answer, capacity - 1) : 0;
     answer[converted > 0 ? converted : 0] = L'\0';
 }
+
+int AnswersCanBeAsked()
+{
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) && ReportIsOnConsole(stdout);
+}

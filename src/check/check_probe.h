@@ -69,4 +69,27 @@ void LayoutNameToUtf8(const char16_t *name, char *out, int capacity);
 // the layout's language. Returns 0 where no key types it.
 int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned *layout);
 
+// Why the settings file could not be opened for reading.
+enum OpenFailure {
+    OPEN_NOT_FOUND,  // nothing of that name in the folder
+    OPEN_FOLDER,     // the name is a folder's
+    OPEN_NO_ACCESS,  // no right to read it
+    OPEN_IN_USE,     // another program holds it and shares it with nobody
+    OPEN_OTHER       // the system's error number says which
+};
+
+enum { OPEN_NAME_SIZE = 4200 };
+
+struct OpenProbe {
+    OpenFailure failure;
+    int error;                         // with OPEN_OTHER, the system's number
+    char folder[OPEN_NAME_SIZE];       // with OPEN_NOT_FOUND, the folder looked in, in UTF-8
+    char nearName[OPEN_NAME_SIZE];     // a file whose name is the file's and an extension, in UTF-8; or empty
+    wchar_t nearPath[OPEN_NAME_SIZE];  // that file, to be opened or renamed
+};
+
+// Why the file at path cannot be opened, and, where it is not found, a file
+// beside it named as an editor saves it with an extension of its own.
+void ProbeOpenFailure(const wchar_t *path, OpenProbe *probe);
+
 #endif

@@ -536,6 +536,16 @@ static void PrintWarnings(FILE *out, const LineVerdict *verdict, const char *lin
         SuggestForKeyCharacter(out, verdict, line, length);
 }
 
+void ShowSettingLine(const char *line, int length, char *shown, size_t capacity)
+{
+    ShowWholeLine(line, length, shown, capacity);
+}
+
+void NameCombination(const ParsedSettingLine *parsed, char *name, size_t capacity)
+{
+    SentenceCombination(parsed, name, capacity);
+}
+
 void PrintReportHeader(FILE *out)
 {
     PrintText(out, TEXT_HEADER);
@@ -589,6 +599,14 @@ void PrintVerdict(FILE *out, const LineVerdict *verdict, const LineFix *fix, con
     PrintWarnings(out, verdict, line, length, !(change && (change->corrections & CORRECTED_KEY_NAME)));
     if (fix && (fix->notes & NOTE_FULL_WIDTH_SIGN))
         PrintSignKey(out, fix->sign, line, length, 0);
+    if (fix && (fix->notes & NOTE_SPLITS))
+        Warn(out, LINE_INDENT, TEXT_SPLITS_FOUND, fix->splitCount);
+    char reading[FIX_LINE_SIZE];
+    int readingLength = fix ? SpacedLineReading(g_reportCodePage, nullptr, fix, 0, reading, sizeof reading) : 0;
+    if (readingLength > 0) {
+        Warn(out, LINE_INDENT, TEXT_NO_TARGET_FOUND);
+        ShowLine(out, reading, readingLength);
+    }
     if (fix && fix->corrections)
         PrintCorrection(out, fix);
 }

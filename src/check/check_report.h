@@ -36,6 +36,12 @@ int ReportCanShow(FILE *out, ReportLanguage language);
 
 void PrintReportHeader(FILE *out);
 
+// A settings line as an editor shows it, its tabs marked, in UTF-8.
+void ShowSettingLine(const char *line, int length, char *shown, size_t capacity);
+
+// The combination a line binds, as a sentence of the report names it.
+void NameCombination(const ParsedSettingLine *parsed, char *name, size_t capacity);
+
 // The verdict on a line and what may surprise in it; with the line's
 // correction, where the report has it, what to write instead.
 // change, after --fix, is what it wrote in the line: a key character it

@@ -283,6 +283,58 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT */
     "on a keyboard layout for %s, the key that types '%c' has the virtual-key code 0x%02X, which no character in"
     " the key field names: if you meant the key that types '%c', no line can bind it",
+    /* TEXT_ASK_SPLIT */
+    "\nLine %d, %s, can be cut into fields at its spaces in more than one way, each naming a target that"
+    " exists:",
+    /* TEXT_READING */
+    "    %d: %s",
+    /* TEXT_ASK_CHOICE */
+    "Type the number of the one you meant and press Enter; to keep the line as it is, press Enter alone.",
+    /* TEXT_ASK_LETTER_KEY */
+    "\nLine %d, %s, binds %s. If you meant the %c key, type Y and press Enter (the line becomes %s); to keep"
+    " it, press Enter alone.",
+    /* TEXT_ASK_SIGN_KEY */
+    "\nLine %d, %s, binds %s. If you meant the key that types '%c' (%s), type Y and press Enter (the line"
+    " becomes %s); to keep it, press Enter alone.",
+    /* TEXT_CHOOSE_ANOTHER_KEY */
+    "\nLine %d, %s: no line can bind the key \"%s\"; choose another key, for example: %s",
+    /* TEXT_NOTHING_CHANGED */
+    "\nNothing was changed; the file is as it was.",
+    /* TEXT_ANSWERED */
+    "%s: lines changed as you answered: %d; the original is kept as %s",
+    /* TEXT_ALSO_ANSWERED */
+    "%s: lines changed as you answered: %d more",
+    /* TEXT_SPLITS_FOUND */
+    "the line can be cut into fields at its spaces in %d ways that each name a target that exists; write it"
+    " with tabs, or run vorn-check at a console to be asked",
+    /* TEXT_NO_TARGET_FOUND */
+    "no way of cutting the line at its spaces names a target that exists; write it with tabs, with one between"
+    " the target and its parameters too:",
+    /* TEXT_HELP_QUESTIONS */
+    "\nAt a console (double-clicked, or --fix typed at a prompt), vorn-check then\n"
+    "asks about each line only its writer can settle: which key a small letter or\n"
+    "a sign was meant for, and where the target of a line written with spaces\n"
+    "ends. The answers are written with the corrections, in one step.\n"
+    "--no-questions writes the certain corrections only, as a script does.",
+    /* TEXT_OPEN_NOT_FOUND */
+    "there is no file of that name in the folder %s",
+    /* TEXT_OPEN_FOLDER */
+    "it is a folder, not a file",
+    /* TEXT_OPEN_NO_ACCESS */
+    "access is denied: you lack the right to read the file",
+    /* TEXT_OPEN_IN_USE */
+    "another program is using the file and lets no other program read it",
+    /* TEXT_OPEN_OTHER */
+    "system error %d",
+    /* TEXT_NEAR_NAME */
+    "the folder holds %s: an editor such as Notepad may have added that extension when saving, and Explorer"
+    " hides it; rename the file to %s",
+    /* TEXT_OFFER_RENAME */
+    "\nTo rename %s to %s, type Y and press Enter; to leave it as it is, press Enter alone.",
+    /* TEXT_RENAMED */
+    "%s is renamed to %s",
+    /* TEXT_RENAME_FAILED */
+    "vorn-check: %s could not be renamed to %s (system error %d)",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -586,6 +638,60 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_SIGN_KEY_CANNOT_BIND_IF_MEANT */
     "%s 用のキーボード レイアウトで「%c」を入力するキーの仮想キー コードは 0x%02X で、このコードを表す文字は"
     "キーの欄に書けません。「%c」を入力するキーを割り当てたい場合、そのための行は書けません。",
+    /* TEXT_ASK_SPLIT */
+    "\n%d 行目 %s は、空白での区切り方が複数考えられます (どの区切り方でも、存在する対象になります)。",
+    /* TEXT_READING */
+    "    %d 番: %s",
+    /* TEXT_ASK_CHOICE */
+    "意図した区切り方の番号を入力して Enter キーを押してください。このままでよければ、Enter キーだけを押して"
+    "ください。",
+    /* TEXT_ASK_LETTER_KEY */
+    "\n%d 行目 %s は %sに割り当てられます。%c キーのつもりなら、Y を入力して Enter キーを押してください (行を"
+    " %s に書き換えます)。このままでよければ、Enter キーだけを押してください。",
+    /* TEXT_ASK_SIGN_KEY */
+    "\n%d 行目 %s は %sに割り当てられます。「%c」を入力するキー (%s) のつもりなら、Y を入力して Enter キーを"
+    "押してください (行を %s に書き換えます)。このままでよければ、Enter キーだけを押してください。",
+    /* TEXT_CHOOSE_ANOTHER_KEY */
+    "\n%d 行目 %s: 「%s」キーはどの行でも割り当てられません。別のキーを選んでください (例: %s)。",
+    /* TEXT_NOTHING_CHANGED */
+    "\nファイルは変更していません。",
+    /* TEXT_ANSWERED */
+    "%s: 回答のとおりに %d 行を書き換えました。元のファイルは %s として残してあります。",
+    /* TEXT_ALSO_ANSWERED */
+    "%s: さらに、回答のとおりに %d 行を書き換えました。",
+    /* TEXT_SPLITS_FOUND */
+    "空白での区切り方が %d 通りあり、どれも存在する対象になります。タブで区切って書くか、コンソールで"
+    " vorn-check を実行して、質問に答えてください。",
+    /* TEXT_NO_TARGET_FOUND */
+    "空白のどこで区切っても、存在する対象になりません。タブで区切って書き、対象とパラメーターの間にもタブを"
+    "入れてください:",
+    /* TEXT_HELP_QUESTIONS */
+    "\nコンソールで実行した場合 (ダブルクリックした場合や、コマンド プロンプトで\n"
+    "--fix を指定した場合) は、続けて、書いた人にしか判断できない行について\n"
+    "質問します。小文字や記号で書いたキーがどのキーのつもりか、空白で区切った行の\n"
+    "対象がどこまでか、などです。回答は修正と一緒に一度に書き込みます。\n"
+    "--no-questions を指定すると、スクリプトから実行した場合と同じように、確実な\n"
+    "修正だけを書き込みます。",
+    /* TEXT_OPEN_NOT_FOUND */
+    "フォルダー「%s」に、この名前のファイルはありません。",
+    /* TEXT_OPEN_FOLDER */
+    "これはファイルではなく、フォルダーです。",
+    /* TEXT_OPEN_NO_ACCESS */
+    "アクセスが拒否されました。このファイルを読み取る権限がありません。",
+    /* TEXT_OPEN_IN_USE */
+    "ほかのプログラムがこのファイルを使用しているため、読み取れません。",
+    /* TEXT_OPEN_OTHER */
+    "システム エラー %d が発生しました。",
+    /* TEXT_NEAR_NAME */
+    "このフォルダーには「%s」があります。メモ帳などのエディターが保存時に拡張子を付けた可能性があります"
+    " (エクスプローラーでは拡張子が表示されないことがあります)。ファイル名を「%s」に変更してください。",
+    /* TEXT_OFFER_RENAME */
+    "\n「%s」のファイル名を「%s」に変更するには、Y を入力して Enter キーを押してください。変更しない場合は、"
+    "Enter キーだけを押してください。",
+    /* TEXT_RENAMED */
+    "「%s」のファイル名を「%s」に変更しました。",
+    /* TEXT_RENAME_FAILED */
+    "vorn-check: 「%s」のファイル名を「%s」に変更できませんでした (システム エラー %d)。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

@@ -1,11 +1,20 @@
 // A POSIX host has no system-wide hotkeys, no Vorn, no Windows shell and no
 // keyboard layouts of Windows': nothing is held, nothing runs, no target is
-// judged and no combination types anything. A key that types a sign is that
-// of the Japanese keyboard, which most users of the settings file have.
+// judged and no combination types anything; its files are its own. A key
+// that types a sign is that of the Japanese keyboard, which most users of
+// the settings file have.
 #include "check/check_probe.h"
 
+#include <dirent.h>
+#include <errno.h>
+#include <fcntl.h>
 #include <stddef.h>
 #include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 int ProbeHotkeyIsHeld(unsigned, int)
 {
@@ -76,4 +85,54 @@ int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned 
         }
     }
     return 0;
+}
+
+void ProbeOpenFailure(const wchar_t *path, OpenProbe *probe)
+{
+    memset(probe, 0, sizeof *probe);
+    char name[OPEN_NAME_SIZE];
+    if (wcstombs(name, path, sizeof name) >= sizeof name) {
+        probe->failure = OPEN_OTHER;
+        probe->error = ENAMETOOLONG;
+        return;
+    }
+    struct stat status;
+    int file = open(name, O_RDONLY);
+    int error = file < 0 ? errno : 0;
+    if (file >= 0)
+        close(file);
+    if (stat(name, &status) == 0 && S_ISDIR(status.st_mode))
+        probe->failure = OPEN_FOLDER;
+    else if (error == ENOENT || error == ENOTDIR)
+        probe->failure = OPEN_NOT_FOUND;
+    else if (error == EACCES || error == EPERM)
+        probe->failure = OPEN_NO_ACCESS;
+    else
+        probe->failure = OPEN_OTHER;
+    probe->error = error;
+    if (probe->failure != OPEN_NOT_FOUND)
+        return;
+    char *slash = strrchr(name, '/');
+    const char *base = slash ? slash + 1 : name;
+    char folder[OPEN_NAME_SIZE];
+    snprintf(folder, sizeof folder, "%.*s", slash ? (int)(slash - name) + (slash == name) : 1, slash ? name : ".");
+    if (!realpath(folder, probe->folder))
+        snprintf(probe->folder, sizeof probe->folder, "%s", folder);
+    DIR *entries = opendir(folder);
+    size_t baseLength = strlen(base);
+    for (struct dirent *entry; entries && (entry = readdir(entries));) {
+        char near[OPEN_NAME_SIZE];
+        // A backup is the user's old text, not a file saved under another name.
+        size_t length = strlen(entry->d_name);
+        if (strncmp(entry->d_name, base, baseLength) != 0 || entry->d_name[baseLength] != '.' ||
+            !entry->d_name[baseLength + 1] || strcasecmp(entry->d_name + length - 4, ".bak") == 0 ||
+            snprintf(near, sizeof near, "%.*s%s", (int)(base - name), name, entry->d_name) >= (int)sizeof near ||
+            stat(near, &status) != 0 || !S_ISREG(status.st_mode))
+            continue;
+        snprintf(probe->nearName, sizeof probe->nearName, "%s", entry->d_name);
+        mbstowcs(probe->nearPath, near, OPEN_NAME_SIZE);
+        break;
+    }
+    if (entries)
+        closedir(entries);
 }

@@ -190,3 +190,55 @@ int ProbeKeyForCharacter(char character, int *keyCode, unsigned *held, unsigned 
     *layout = LOWORD((ULONG_PTR)current);
     return 1;
 }
+
+void ProbeOpenFailure(const wchar_t *path, OpenProbe *probe)
+{
+    memset(probe, 0, sizeof *probe);
+    DWORD attributes = GetFileAttributesW(path);
+    HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        probe->failure = OPEN_FOLDER;
+    else if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        probe->failure = OPEN_NOT_FOUND;
+    else if (error == ERROR_ACCESS_DENIED)
+        probe->failure = OPEN_NO_ACCESS;
+    else if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        probe->failure = OPEN_IN_USE;
+    else
+        probe->failure = OPEN_OTHER;
+    probe->error = (int)error;
+    if (probe->failure != OPEN_NOT_FOUND)
+        return;
+    // The folder as the user knows it, without the name; its root keeps its backslash.
+    wchar_t full[OPEN_NAME_SIZE], pattern[OPEN_NAME_SIZE + 2];
+    wchar_t *name = nullptr;
+    DWORD length = GetFullPathNameW(path, OPEN_NAME_SIZE, full, &name);
+    if (length == 0 || length >= OPEN_NAME_SIZE || !name)
+        return;
+    _snwprintf(pattern, OPEN_NAME_SIZE + 2, L"%ls.*", full);
+    pattern[OPEN_NAME_SIZE + 1] = L'\0';
+    wchar_t *folderEnd = name > full + 1 && name[-2] != L':' ? name - 1 : name;
+    wchar_t kept = *folderEnd;
+    *folderEnd = L'\0';
+    WideCharToMultiByte(CP_UTF8, 0, full, -1, probe->folder, OPEN_NAME_SIZE, nullptr, nullptr);
+    *folderEnd = kept;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        // A backup is the user's old text, not a file saved under another name.
+        size_t room = OPEN_NAME_SIZE - (size_t)(name - full), length = wcslen(found.cFileName);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && length < room &&
+            !(length > 4 && _wcsicmp(found.cFileName + length - 4, L".bak") == 0) &&
+            WideCharToMultiByte(CP_UTF8, 0, found.cFileName, -1, probe->nearName, OPEN_NAME_SIZE, nullptr, nullptr)) {
+            wcscpy(name, found.cFileName);
+            wcscpy(probe->nearPath, full);
+            break;
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}

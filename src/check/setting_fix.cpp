@@ -217,6 +217,29 @@ static void FixQuotes(SettingField field, FieldFix *fix)
         SetField(fix, field.text + 1, field.length - 2, CORRECTED_QUOTES);
 }
 
+// A target as a shortcut shows it, the program quoted and its arguments
+// after a space, where the line has no parameters: the program as the
+// target, the arguments as the parameters. Returns 1 where it is such.
+static int SplitShortcutTarget(unsigned codePage, SettingField target, FieldFix *fix)
+{
+    char text[FIX_LINE_SIZE], program[FIX_LINE_SIZE];
+    if (target.length < 2 || target.text[0] != '"' || target.length >= FIX_LINE_SIZE)
+        return 0;
+    memcpy(text, target.text, (size_t)target.length);
+    text[target.length] = '\0';
+    const char *rest = text;
+    if (!NextArgument(codePage, &rest, program, sizeof program) || *rest != ' ')
+        return 0;
+    while (*rest == ' ')
+        ++rest;
+    int used = snprintf(fix->text, sizeof fix->text, "%s\t%s", program, rest);
+    if (!*rest || used >= (int)sizeof fix->text)
+        return 0;
+    fix->length = used;
+    fix->corrections = CORRECTED_QUOTES | CORRECTED_TABS;
+    return 1;
+}
+
 static void Append(char *out, int *used, const char *text, int length)
 {
     if (*used + length <= FIX_LINE_SIZE - 1) {
@@ -240,6 +263,10 @@ static void FixTabbedLine(unsigned codePage, const char *body, LineFix *line)
         else
             KeepField(split.fields[i], &fields[i]);
     }
+    // Only where nothing follows the target: a tab after it would part the arguments.
+    SettingField target = split.fields[3];
+    if (exec && target.text[target.length] == '\0')
+        SplitShortcutTarget(codePage, target, &fields[3]);
     // A field emptied would merge the tabs around it and move the fields after it.
     for (int i = 1; i < SETTING_FIELD_COUNT; ++i) {
         if (fields[i].length == 0)
@@ -275,11 +302,45 @@ static int WordEnd(unsigned codePage, const char *text, int length, int at)
     return at;
 }
 
+// Where the target of a spaced line ends, the rest from at on: the one
+// place at which the text before it names a target that exists, or the
+// reading choice (from 1) of those places. Notes the line where the file
+// system leaves more than one, or none; returns -1 then, and where any
+// target could not be judged.
+static int TargetEnd(unsigned codePage, const wchar_t *path, const char *body, int length, int at, int choice,
+                     LineFix *line)
+{
+    int ends[MAX_SPLITS], found = 0, unknown = 0;
+    for (int end = WordEnd(codePage, body, length, at); end <= length && !unknown;) {
+        char target[FIX_LINE_SIZE];
+        memcpy(target, body + at, (size_t)(end - at));
+        target[end - at] = '\0';
+        TargetVerdict verdict = ProbeTarget(target, path);
+        unknown = verdict == TARGET_UNKNOWN;
+        if (verdict == TARGET_FOUND && found < MAX_SPLITS)
+            ends[found] = end;
+        found += verdict == TARGET_FOUND;
+        end = end < length ? WordEnd(codePage, body, length, SkipSeparators(codePage, body, length, end)) : length + 1;
+    }
+    if (unknown)
+        return -1;
+    if (choice > 0)
+        return choice <= found && choice <= MAX_SPLITS ? ends[choice - 1] : -1;
+    if (found == 1)
+        return ends[0];
+    line->notes |= found == 0 ? NOTE_NO_SPLIT : NOTE_SPLITS;
+    line->splitCount = found;
+    return -1;
+}
+
 // The fields of a line written with spaces for tabs, where they are certain:
 // modifiers (or none), key and action, then for EXEC a target with no space
-// in it, or a quoted one and what follows it as parameters. Leaves the line
-// as it is where that cannot be told.
-static void FixSpacedLine(unsigned codePage, const char *body, int length, LineFix *line)
+// in it, a quoted one and what follows it as parameters, or the one target
+// that exists. Leaves the line as it is where that cannot be told; choice
+// (from 1) cuts it where the file system leaves several ways, and -1 puts
+// the rest in the target, for the user to cut.
+static void FixSpacedLine(unsigned codePage, const wchar_t *path, const char *body, int length, int choice,
+                          LineFix *line)
 {
     SettingField words[3];
     for (int i = 0, at = 0; i < 3; ++i) {
@@ -318,8 +379,13 @@ static void FixSpacedLine(unsigned codePage, const char *body, int length, LineF
         target = {body + rest + 1, after - rest - 2};
         parameters = {body + start, length - start};
         corrections |= CORRECTED_QUOTES;
-    } else if (WordEnd(codePage, body, length, rest) < length) {
-        return;
+    } else if (WordEnd(codePage, body, length, rest) < length && choice >= 0) {
+        int end = TargetEnd(codePage, path, body, length, rest, choice, line);
+        if (end < 0)
+            return;
+        int start = SkipSeparators(codePage, body, length, end);
+        target = {body + rest, end - rest};
+        parameters = {body + start, length - start};
     }
     FieldFix unquoted;
     FixQuotes(parameters, &unquoted);
@@ -341,8 +407,9 @@ static void FixSpacedLine(unsigned codePage, const char *body, int length, LineF
     line->corrections |= corrections | unquoted.corrections;
 }
 
-// The line, without its LF, corrected into line->after.
-static void FixLine(unsigned codePage, const char *text, int length, LineFix *line)
+// The line, without its LF, corrected into line->after; choice is that of
+// FixSpacedLine.
+static void FixLine(unsigned codePage, const wchar_t *path, const char *text, int length, int choice, LineFix *line)
 {
     // NULs out first: what is left is the line the user sees.
     char body[SETTING_LINE_SIZE + 1] = {0};
@@ -369,7 +436,7 @@ static void FixLine(unsigned codePage, const char *text, int length, LineFix *li
     if (memchr(body, '\t', (size_t)used))
         FixTabbedLine(codePage, body, line);
     else if (used > 0 && !memchr(body, '\r', (size_t)used))
-        FixSpacedLine(codePage, body, used, line);
+        FixSpacedLine(codePage, path, body, used, choice, line);
     if (cr)
         Append(line->after, &line->afterLength, "\r", 1);
 }
@@ -389,7 +456,7 @@ int NextLineFix(const SettingFix *fix, LineFix *line)
     line->before = text;
     line->beforeLength = length;
     line->next = start + length + (lf ? 1 : 0);
-    FixLine(fix->codePage, text, length, line);
+    FixLine(fix->codePage, fix->path, text, length, 0, line);
     line->lineEnd = "\n";
     if (!lf) {
         // Text past the last LF is a line to the user, and none to Vorn until it ends.
@@ -549,6 +616,7 @@ void FixSettingText(const char *bytes, int length, unsigned codePage, SettingFix
 
 int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix)
 {
+    fix->path = path;
     HANDLE file;
     if (PlatformOpenFile(path, &file) != 0)
         return 1;
@@ -564,6 +632,23 @@ int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix)
         return 1;
     FixSettingText(bytes, length, codePage, fix);
     return 0;
+}
+
+int SpacedLineReading(unsigned codePage, const wchar_t *path, const LineFix *line, int choice, char *out,
+                      int capacity)
+{
+    if (!(line->notes & (choice > 0 ? NOTE_SPLITS : NOTE_NO_SPLIT)))
+        return 0;
+    LineFix reading;
+    memset(&reading, 0, sizeof reading);
+    FixLine(codePage, path, line->before, line->beforeLength, choice > 0 ? choice : -1, &reading);
+    int length = reading.afterLength > 0 && reading.after[reading.afterLength - 1] == '\r' ? reading.afterLength - 1
+                                                                                           : reading.afterLength;
+    if (!(reading.corrections & CORRECTED_TABS) || length >= capacity)
+        return 0;
+    memcpy(out, reading.after, (size_t)length);
+    out[length] = '\0';
+    return length;
 }
 
 const char *WrittenLine(const LineFix *line, int *length)

@@ -12,7 +12,8 @@ enum {
     // The file in the code page: UTF-16 grows by half in UTF-8.
     FIX_TEXT_SIZE = FIX_FILE_SIZE * 2,
     FIX_LINE_SIZE = SETTING_LINE_SIZE + 2,
-    MAX_FILE_FINDINGS = 8  // NULs and characters without a form, each told
+    MAX_FILE_FINDINGS = 8,  // NULs and characters without a form, each told
+    MAX_SPLITS = 4          // the readings of a spaced line that are offered
 };
 
 // What a correction changed in a line; any number of them.
@@ -32,7 +33,9 @@ enum LineCorrection {
 // What is told of a line that is not corrected.
 enum LineNote {
     NOTE_KEY_CANNOT_BIND = 1 << 0,  // a key name whose virtual-key code no key field can hold, or F12
-    NOTE_FULL_WIDTH_SIGN = 1 << 1   // a full-width sign as the key: the key that types it is explained
+    NOTE_FULL_WIDTH_SIGN = 1 << 1,  // a full-width sign as the key: the key that types it is explained
+    NOTE_SPLITS = 1 << 2,           // spaces for tabs, and the target could end at more than one of them
+    NOTE_NO_SPLIT = 1 << 3          // spaces for tabs, and no way of cutting the rest names a target that exists
 };
 
 struct LineFix {
@@ -46,6 +49,7 @@ struct LineFix {
     unsigned notes;             // LineNote flags
     int keyCode;                // with NOTE_KEY_CANNOT_BIND, what the name stands for
     char sign;                  // with NOTE_FULL_WIDTH_SIGN, the sign in half-width
+    int splitCount;             // with NOTE_SPLITS, how many readings; more than MAX_SPLITS are not offered
     int next;                   // where the next line starts in the text
 };
 
@@ -62,6 +66,7 @@ struct Unconvertible {
 };
 
 struct SettingFix {
+    const wchar_t *path;             // where targets are looked for from; null: nowhere
     unsigned codePage;
     int tooLarge;                    // nothing is corrected
     int misread;                     // corrected, it would pass for UTF-8 or UTF-16: nothing is corrected
@@ -84,7 +89,8 @@ struct SettingFix {
 // Corrects length bytes of a settings file as Vorn reads them in codePage.
 void FixSettingText(const char *bytes, int length, unsigned codePage, SettingFix *fix);
 
-// The same for the file at path; non-zero when it cannot be opened or read.
+// The same for the file at path, where its targets are looked for;
+// non-zero when it cannot be opened or read.
 int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix);
 
 // Fills line with the correction of the line after it, the first for a
@@ -94,6 +100,14 @@ int NextLineFix(const SettingFix *fix, LineFix *line);
 // What --fix writes for the line, without its line end: the correction, or
 // the line as it stands where it is too long to be corrected.
 const char *WrittenLine(const LineFix *line, int *length);
+
+// A line written with spaces for tabs, with tabs as its reading number
+// choice (from 1) cuts it, its targets looked for from the settings file at
+// path; or, with choice 0 and NOTE_NO_SPLIT, with tabs after the action
+// only, for the user to fill in. Returns its length without its line end,
+// 0 where there is no such reading.
+int SpacedLineReading(unsigned codePage, const wchar_t *path, const LineFix *line, int choice, char *out,
+                      int capacity);
 
 // Whether --fix writes the file: a line changes, and every character converts.
 int FixChangesFile(const SettingFix *fix);

@@ -57,5 +57,8 @@ int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLe
 // where a file of that name exists (nothing written), 1 on another failure,
 // result saying why.
 int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteResult *result);
+// Gives the file at from the name to, never in place of a file of that
+// name. Returns 0 when done, else the system's error number.
+int RenameSettingFile(const wchar_t *from, const wchar_t *to);
 
 #endif

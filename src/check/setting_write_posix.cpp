@@ -325,3 +325,20 @@ int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteRe
     SyncFolder(folder);
     return 0;
 }
+
+int RenameSettingFile(const wchar_t *from, const wchar_t *to)
+{
+    char fromName[WRITE_NAME_SIZE], toName[WRITE_NAME_SIZE];
+    if (wcstombs(fromName, from, sizeof fromName) >= sizeof fromName ||
+        wcstombs(toName, to, sizeof toName) >= sizeof toName)
+        return ENAMETOOLONG;
+    // A second name first: it is never given where a file has it already.
+    if (link(fromName, toName) != 0)
+        return errno;
+    if (unlink(fromName) != 0) {
+        int error = errno;
+        unlink(toName);
+        return error;
+    }
+    return 0;
+}

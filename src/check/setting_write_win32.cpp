@@ -361,3 +361,9 @@ int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteRe
     }
     return 0;
 }
+
+int RenameSettingFile(const wchar_t *from, const wchar_t *to)
+{
+    // Without MOVEFILE_REPLACE_EXISTING a file of that name stays.
+    return MoveFileExW(from, to, 0) ? 0 : (int)GetLastError();
+}

@@ -7,16 +7,18 @@
 #include <wchar.h>
 
 #include "check/check_console.h"
+#include "check/check_open.h"
+#include "check/check_questions.h"
 #include "check/check_report.h"
 #include "check/hotkey_add_run.h"
 #include "platform/platform.h"
 
 // The options; the file's name follows in the report's language.
 #ifdef _WIN32
-static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en]";
+static const char SYNOPSIS[] = "vorn-check [--fix] [--no-questions] [--lang ja|en]";
 static const char ADD_SYNOPSIS[] = "vorn-check [--lang ja|en]";
 #else
-static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en] [--code-page N]";
+static const char SYNOPSIS[] = "vorn-check [--fix] [--no-questions] [--lang ja|en] [--code-page N]";
 static const char ADD_SYNOPSIS[] = "vorn-check [--lang ja|en] [--code-page N]";
 #endif
 
@@ -31,6 +33,7 @@ static void PrintUsage(FILE *out)
     PrintText(out, TEXT_USAGE_ADD, ADD_SYNOPSIS);
     PrintText(out, TEXT_HELP);
     PrintText(out, TEXT_HELP_FIX);
+    PrintText(out, TEXT_HELP_QUESTIONS);
     PrintText(out, TEXT_HELP_ADD);
 #ifndef _WIN32
     PrintText(out, TEXT_HELP_CODE_PAGE);
@@ -45,6 +48,7 @@ struct CheckOptions {
     unsigned codePage;
     ReportText codePageSource;
     int fix;
+    int noQuestions;
     int addIndex;  // where the arguments of --add start; 0 without it
     int addCount;
 };
@@ -62,6 +66,22 @@ struct ReportPlace {
     LineFix change;  // what --fix changed, after it did
     int showChanges;
 };
+
+// Why the file cannot be opened; returns 1 where the user has just given a
+// file beside it its name, so that it can be opened now. Questions are
+// asked where the user is there to answer them: the double-clicked window,
+// or elsewhere a terminal.
+static int CannotOpen(const CheckedFile *file)
+{
+    static OpenProbe probe;
+    PrintCannotOpen(stderr, file->path, file->shown, &probe);
+#ifdef _WIN32
+    int mayAsk = OnlyOwnVisibleConsole();
+#else
+    int mayAsk = AnswersCanBeAsked();
+#endif
+    return mayAsk && !file->options->noQuestions && OfferRename(&probe, file->path, file->shown);
+}
 
 static void PrintLine(void *context, const LineVerdict *verdict)
 {
@@ -85,10 +105,8 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
     CheckSummary summary;
     const CheckOptions *options = file->options;
     if (LoadSettingFix(file->path, options->codePage, &g_fix) != 0 ||
-        CheckSettingFile(file->path, options->codePage, PrintLine, &place, &summary) != 0) {
-        PrintText(stderr, TEXT_CANNOT_OPEN, file->shown);
-        return 2;
-    }
+        CheckSettingFile(file->path, options->codePage, PrintLine, &place, &summary) != 0)
+        return CannotOpen(file) ? Report(file, showChanges, tellFix) : 2;
     PrintFileFindings(stdout, &g_fix, &place.line);
     PrintCodePage(stdout, options->codePage, options->codePageSource);
     PrintSummary(stdout, file->shown, &summary, &g_fix);
@@ -99,24 +117,32 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
     return CheckExitStatus(&summary);
 }
 
-// Writes the corrections, keeping the original, then reports on the
-// corrected file with each changed line before and after. A file with
-// nothing to write is only reported on.
-static int FixFile(const CheckedFile *file)
+// Writes the corrections, and with ask the answers to what only the user
+// knows, in one step keeping the original, then reports on the corrected
+// file with each changed line before and after. A file with nothing to
+// write is only reported on, unless reported already with that status.
+static int FixFile(const CheckedFile *file, int ask, int reported)
 {
-    if (LoadSettingFix(file->path, file->options->codePage, &g_applied) != 0) {
-        PrintText(stderr, TEXT_CANNOT_OPEN, file->shown);
-        return 2;
+    if (LoadSettingFix(file->path, file->options->codePage, &g_applied) != 0)
+        return CannotOpen(file) ? FixFile(file, ask, reported) : 2;
+    static char answered[sizeof g_applied.fixed];
+    int answeredLength = 0, asked = 0;
+    int answers = ask ? AskAboutLines(&g_applied, answered, sizeof answered, &answeredLength, &asked) : 0;
+    if (!FixChangesFile(&g_applied) && answers == 0 && reported >= 0) {
+        if (asked)
+            PrintText(stdout, TEXT_NOTHING_CHANGED);
+        return reported;
     }
-    if (!FixChangesFile(&g_applied)) {
+    if (!FixChangesFile(&g_applied) && answers == 0) {
         int status = Report(file, 0, 0);
         if (status != 2 && !g_applied.tooLarge && g_applied.unconvertibleCount == 0)
             PrintText(stdout, status == 0 ? TEXT_NOTHING_TO_FIX : TEXT_NOTHING_LEFT_TO_FIX, file->shown);
         return status;
     }
     static WriteResult result;
-    if (ReplaceSettingFile(file->path, g_applied.original, g_applied.originalLength, g_applied.fixed,
-                           g_applied.fixedLength, &result) != 0) {
+    if (ReplaceSettingFile(file->path, g_applied.original, g_applied.originalLength,
+                           answers ? answered : g_applied.fixed, answers ? answeredLength : g_applied.fixedLength,
+                           &result) != 0) {
         // The report keeps the corrections in view, for a copy or for the user's hand.
         Report(file, 0, 0);
         fflush(stdout);
@@ -124,7 +150,9 @@ static int FixFile(const CheckedFile *file)
         return 2;
     }
     int status = Report(file, 1, 0);
-    PrintFixed(stdout, file->shown, &g_applied, result.backup);
+    if (FixChangesFile(&g_applied))
+        PrintFixed(stdout, file->shown, &g_applied, result.backup);
+    PrintAnswered(stdout, file->shown, answers, FixChangesFile(&g_applied), result.backup);
     PrintWriteNotes(stdout, file->shown, &result);
     PrintLeftToUser(stdout, file->path, file->options->codePage, &g_fix, &g_applied);
     return status;
@@ -139,7 +167,7 @@ static int IsHelp(const char *argument)
 // an action, a target and parameters, ending before another option.
 static int AddArgumentCount(int argc, char **argv, int first)
 {
-    static const char *const OPTIONS[] = {"--fix", "--add", "--file", "--lang", "--code-page"};
+    static const char *const OPTIONS[] = {"--fix", "--no-questions", "--add", "--file", "--lang", "--code-page"};
     int count = 0;
     for (; count < 4 && first + count < argc; ++count) {
         for (const char *option : OPTIONS) {
@@ -176,6 +204,8 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 #endif
         } else if (strcmp(argv[i], "--fix") == 0) {
             options->fix = 1;
+        } else if (strcmp(argv[i], "--no-questions") == 0) {
+            options->noQuestions = 1;
         } else if (strcmp(argv[i], "--add") == 0 && !options->addIndex) {
             options->addIndex = i + 1;
             options->addCount = AddArgumentCount(argc, argv, i + 1);
@@ -209,18 +239,22 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 
 #ifdef _WIN32
 // Where the window closes with vorn-check, its report waits for Enter; the
-// corrections it shows are offered there first.
+// corrections it shows are offered there first, then what only the user
+// knows is asked.
 static int KeepConsoleOpen(int status, const CheckedFile *file)
 {
     if (!OnlyOwnVisibleConsole())
         return status;
-    wchar_t answer[64];
-    if (file && status == 1 && FixChangesFile(&g_fix)) {
-        PrintText(stdout, TEXT_OFFER_FIX);
-        ReadAnswer(answer, 64);
-        if (!SaysYes(answer))
+    wchar_t answer[64] = L"";
+    if (file && status == 1) {
+        int offered = FixChangesFile(&g_fix);
+        if (offered) {
+            PrintText(stdout, TEXT_OFFER_FIX);
+            ReadAnswer(answer, 64);
+        }
+        if (offered && !SaysYes(answer))
             return status;
-        status = FixFile(file);
+        status = FixFile(file, !file->options->noQuestions, status);
     }
     PrintText(stdout, TEXT_PRESS_ENTER);
     ReadAnswer(answer, 64);
@@ -257,7 +291,7 @@ int wmain(int argc, wchar_t **argv)
         }
         narrow[i] = arguments[i];
     }
-    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0, 0, 0};
+    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0, 0, 0, 0};
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)
         return KeepConsoleOpen(status, nullptr);
@@ -268,7 +302,7 @@ int wmain(int argc, wchar_t **argv)
                                                 options.addCount),
                                nullptr);
     if (options.fix)
-        return KeepConsoleOpen(FixFile(&file), nullptr);
+        return KeepConsoleOpen(FixFile(&file, !options.noQuestions && AnswersCanBeAsked(), -1), nullptr);
     return KeepConsoleOpen(Report(&file, 0, !OnlyOwnVisibleConsole()), &file);
 }
 #else
@@ -284,7 +318,7 @@ int main(int argc, char **argv)
             break;
     }
     SetReportLanguage(LanguageFromName(language));
-    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0, 0, 0};
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0, 0, 0, 0};
     int status = ParseOptions(argc, argv, &options);
     if (status >= 0)
         return status;
@@ -298,6 +332,6 @@ int main(int argc, char **argv)
     CheckedFile file = {path, shown, &options};
     if (options.addIndex)
         return AddHotkeyCommand(path, shown, options.codePage, argv + options.addIndex, options.addCount);
-    return options.fix ? FixFile(&file) : Report(&file, 0, 1);
+    return options.fix ? FixFile(&file, !options.noQuestions && AnswersCanBeAsked(), -1) : Report(&file, 0, 1);
 }
 #endif

@@ -199,6 +199,18 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
                              "\u3059\u3079\u3066\u306e\u884c\u304c\u3001\u66f8\u304b\u308c\u305f\u3068\u304a\u308a\u306b\u5272\u308a\u5f53\u3066\u3089\u308c\u307e\u3059\u3002"})
         EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
     EXPECT_FALSE(Contains(output, "\u8b66\u544a:")) << output;
+    // Double-clicked on a small letter and a sign as keys, it asks about
+    // each line: Y writes the letter's key, Enter keeps the sign, and the
+    // one answered line is written with a single backup.
+    std::wstring asked = directory + L"asked.vorn";
+    const std::string keyCharacters = "CA\tj\tALERT\r\nCA\t$\tALERT\r\n";
+    WriteBytes(asked, keyCharacters);
+    doubleClick.typed = "y\r\n\r\n\r\n";
+    RunCheck(asked, &output, L"--lang en", doubleClick, &waited);
+    EXPECT_TRUE(waited) << "it did not ask about both lines";
+    EXPECT_EQ(ReadBytes(asked), "CA\tJ\tALERT\r\nCA\t$\tALERT\r\n");
+    EXPECT_EQ(ReadBytes(asked + L".bak"), keyCharacters);
+    EXPECT_EQ(GetFileAttributesW((asked + L".2.bak").c_str()), INVALID_FILE_ATTRIBUTES);
 
     // What it cannot open or read from its command line ends it with 2,
     // said in full; no argument is read past its end.

@@ -30,6 +30,9 @@ cp "$folder/lf.vorn" "$folder/lf.original"
 printf 'CA\tE\tALERT\r\nCA\tF\tQUIT' >"$folder/open.vorn"
 printf 'C\tE\tQUIT\r\n%.0s' $(seq 50) >"$folder/full.vorn"
 cp "$folder/full.vorn" "$folder/full.original"
+# A folder by the name of a file, and a file saved with an extension added.
+mkdir "$folder/folder.vorn"
+cp "$folder/fix.vorn" "$folder/near.vorn.txt"
 
 passed=0
 failed=0
@@ -61,7 +64,7 @@ LANG=C.UTF-8                                      | sjis.vorn                   
 LANG=C.UTF-8                                      | --code-page 437 oem437.vorn  | 1 | EXEC  "C:\café.exe"
 LANG=C.UTF-8                                      | --code-page 437 oem437.vorn  | 1 | Vorn reads code page 437, and ANSI (code page 1252)
 LANG=C.UTF-8                                      | --code-page 43x sjis.vorn    | 2 | vorn-check: not a code page: 43x
-LANG=C.UTF-8                                      | --help                       | 0 | usage: vorn-check [--fix] [--lang ja|en] [--code-page N] [FILE]
+LANG=C.UTF-8                                      | --help                       | 0 | usage: vorn-check [--fix] [--no-questions] [--lang ja|en] [--code-page N] [FILE]
 LANG=C.UTF-8                                      | --bogus sjis.vorn            | 2 | vorn-check: not understood: --bogus
 LANG=C.UTF-8                                      | --help                       | 0 | usage: vorn-check [--lang ja|en] [--code-page N] --add COMBINATION ACTION [TARGET [PARAMETERS]] [--file FILE]
 LANG=C.UTF-8                                      | --add Ctrl+Alt+N EXEC a.exe --file lf.vorn    | 0 | lf.vorn: Ctrl+Alt+N added as line 3: CA<Tab>N<Tab>EXEC<Tab>a.exe
@@ -80,13 +83,17 @@ LANG=C.UTF-8                                      | --file gone.vorn --add Ctrl+
 LANG=C.UTF-8                                      | --file gone.vorn --add Hyper+N ALERT          | 2 | vorn-check: "Hyper" is not a modifier key
 LANG=C.UTF-8                                      | new.vorn                                      | 0 | new.vorn: 2 lines: 2 bound, 0 rejected, 0 blank; 0 bound with warnings
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | one file is checked at a time, and oem437.vorn is a second one
-LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | usage: vorn-check [--fix] [--lang ja|en] [--code-page N] [FILE]
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | drop one file on vorn-check at a time
 LANG=C.UTF-8                                      | --fix named.vorn             | 0 | lines corrected: 3; the original is kept as named.vorn.bak
 LANG=C.UTF-8                                      | named.vorn                   | 0 | every line is bound as written.
 LANG=C.UTF-8                                      | --fix left.vorn              | 1 | vorn-check cannot correct these lines by itself; see what is said beneath each:
 LANG=C.UTF-8                                      | --fix left.vorn              | 1 | left.vorn: nothing is left that vorn-check can correct by itself; the file is unchanged
 LANG=ja_JP.UTF-8                                  | --fix left.vorn              | 1 | left.vorn: vorn-check で自動的に修正できる箇所はありません。
+LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | usage: vorn-check [--fix] [--no-questions] [--lang ja|en] [--code-page N] [FILE]
+LANG=C.UTF-8                                      | missing.vorn                 | 2 | there is no file of that name in the folder /
+LANG=C.UTF-8                                      | folder.vorn                  | 2 | it is a folder, not a file
+LANG=C.UTF-8                                      | near.vorn                    | 2 | the folder holds near.vorn.txt: an editor such as Notepad may have added
+LANG=ja_JP.UTF-8                                  | near.vorn                    | 2 | このフォルダーには「near.vorn.txt」があります。
 LANG=C.UTF-8                                      | fix.vorn                     | 1 | run vorn-check --fix fix.vorn
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | lines corrected: 1; the original is kept as fix.vorn.bak
 LANG=C.UTF-8                                      | --fix fix.vorn               | 0 | fix.vorn: nothing to correct; the file is unchanged
@@ -129,6 +136,25 @@ expect '[ "$(od -c <"$folder/cafe.vorn")" = "$(printf "CA\tC\tEXEC\tC:\\\\caf\x8
 expect 'cmp -s "$folder/full.original" "$folder/full.vorn" && [ ! -e "$folder/full.vorn.bak" ] && [ ! -e "$folder/gone.vorn" ]' \
     "a refused --add wrote"
 
+expect '[ -e "$folder/near.vorn.txt" ] && [ ! -e "$folder/near.vorn" ]' "a name was changed with nobody there to ask"
+
+# At a terminal: a file saved with an extension added is renamed when the
+# user says so; a small letter and a sign as keys are asked about, and only
+# the answer Y is written, with the certain correction, in one write.
+at_terminal() {
+    printf "$2" | script -qec "cd '$1' && LANG=C.UTF-8 '$check' ${3:-}" /dev/null 2>&1
+}
+mkdir "$folder/rename" "$folder/asked" "$folder/scripted"
+cp "$folder/fix.original" "$folder/rename/setting.vorn.txt"
+output=$(at_terminal "$folder/rename" 'y\n')
+expect 'grep -qF "setting.vorn.txt is renamed to setting.vorn" <<<"$output" && [ "$(ls "$folder/rename")" = setting.vorn ] && cmp -s "$folder/fix.original" "$folder/rename/setting.vorn"' "the near name was not renamed: $output"
+printf 'ca\te\tALERT\r\nCA\t$\tALERT\r\n' | tee "$folder/asked/setting.vorn" >"$folder/scripted/setting.vorn"
+output=$(at_terminal "$folder/asked" 'y\n\n' --fix)
+expect '[ "$(cat "$folder/asked/setting.vorn")" = "$(printf "CA\tE\tALERT\r\nCA\t\$\tALERT\r")" ] && [ "$(ls "$folder/asked")" = "$(printf "setting.vorn\nsetting.vorn.bak")" ]' "the answers were not written as given: $output"
+expect 'grep -qF "lines changed as you answered: 1 more" <<<"$output" && grep -qF "binds Ctrl+Alt+Home. If you meant the key that types" <<<"$output"' "the questions were not asked: $output"
+output=$(at_terminal "$folder/scripted" 'y\n\n' '--fix --no-questions')
+expect '[ "$(cat "$folder/scripted/setting.vorn")" = "$(printf "CA\te\tALERT\r\nCA\t\$\tALERT\r")" ]' "--no-questions asked: $output"
+
 # A folder nobody may write in; root may write anywhere, so nobody runs it.
 mkdir "$folder/locked"
 cp "$folder/fix.original" "$folder/locked/fix.vorn"
@@ -142,6 +168,10 @@ expect 'grep -qF "correction: CA<Tab>F<Tab>ALERT" <<<"$output" && grep -qF "copy
     "a failed write lost the corrections: $output"
 expect 'cmp -s "$folder/fix.original" "$folder/locked/fix.vorn" && [ "$(ls "$folder/locked")" = fix.vorn ]' "a failed write changed the folder"
 chmod 755 "$folder/locked"
+chmod 000 "$folder/locked/fix.vorn"
+output=$(cd "$folder/locked" && LANG=C.UTF-8 "${as_nobody[@]}" "$check" fix.vorn 2>&1)
+expect '[ $? -eq 2 ] && grep -qF "access is denied: you lack the right to read the file" <<<"$output"' "no reason for a file nobody may read: $output"
+chmod 644 "$folder/locked/fix.vorn"
 
 # Each case in a folder of its own, from the correctable file: runs --fix on
 # NAME there with any preloaded library, leaving the status in $status and

@@ -78,7 +78,9 @@ int ProbeVornIsRunning()
 
 TargetVerdict ProbeTarget(const char *target, const wchar_t *)
 {
-    return g_fake.missingTargets.count(target) ? TARGET_MISSING : TARGET_FOUND;
+    if (g_fake.missingTargets.count(target))
+        return TARGET_MISSING;
+    return g_fake.existingTargets.empty() || g_fake.existingTargets.count(target) ? TARGET_FOUND : TARGET_MISSING;
 }
 
 unsigned ProbeAnsiCodePage(unsigned oemCodePage)

@@ -52,6 +52,7 @@ struct FakePlatform {
     std::vector<std::pair<unsigned, int>> heldElsewhere;  // combinations other programs hold
     bool vornRunning = false;
     std::set<std::string> missingTargets;  // targets the shell would not find
+    std::set<std::string> existingTargets;  // where any are named, the only targets found
     unsigned ansiCodePage = 0;             // 0: the same as the OEM code page asked about
     // What ToUnicodeEx answers for a combination on one of the user's
     // layouts (by its language), with Ctrl+Alt and without.

@@ -399,6 +399,10 @@ TEST_F(VornCheck, NamesTheCharacterACtrlAltCombinationTypesOnEachLayout)
 TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
 {
     static SettingFix fix, again;
+    // Targets that exist, for lines written with spaces where a target has them too.
+    ResetFakePlatform();
+    g_fake.existingTargets = {"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe", "notepad.exe",
+                              "C:\\Tools\\run", "C:\\Tools\\run me.exe"};
     const std::string fullWidthCa = "\x82\x62\x82\x60", ideographicSpace = "\x81\x40";
     const std::string utf16 = std::string("\xff\xfe" "C\0A\0\t\0E\0\t\0Q\0U\0I\0T\0\r\0\n\0", 24);
     const struct {
@@ -429,6 +433,13 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         {"CA E EXEC \"C:\\My Tools\\a.exe\" -x\n" + fullWidthCa + ideographicSpace + "E" + ideographicSpace + "QUIT\n",
          "CA\tE\tEXEC\tC:\\My Tools\\a.exe\t-x\nCA\tE\tQUIT\n",
          CORRECTED_TABS | CORRECTED_QUOTES | CORRECTED_FULL_WIDTH},
+        // The one way of cutting the rest that names a target that exists.
+        {"CA W EXEC C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe\nSC N EXEC notepad.exe \x83\x81\x83\x82.txt\r\n",
+         "CA\tW\tEXEC\tC:\\Program Files\\Windows NT\\Accessories\\wordpad.exe\nSC\tN\tEXEC\tnotepad.exe\t\x83\x81\x83\x82.txt\r\n",
+         CORRECTED_TABS},
+        // A target as a shortcut shows it, in a line without parameters.
+        {"CA\tE\tEXEC\t\"C:\\a b.exe\" -x \"y z\"\r\n", "CA\tE\tEXEC\tC:\\a b.exe\t-x \"y z\"\r\n",
+         CORRECTED_QUOTES | CORRECTED_TABS},
         {"CA \tE  \tQUIT \r\n", "CA\tE\tQUIT\r\n", CORRECTED_TRAILING_SPACE},
         {"CA\tE\tALERT\r\nCA\tF\tQUIT", "CA\tE\tALERT\r\nCA\tF\tQUIT\r\n", CORRECTED_LINE_END},
         {"CA\tE\tALERT\nCA\tF\tQUIT", "CA\tE\tALERT\nCA\tF\tQUIT\n", CORRECTED_LINE_END},
@@ -438,7 +449,8 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         {std::string("\xfe\xff\0C\0A\0\t\0E\0\t\0Q\0U\0I\0T\0\n\x30\xc6", 24), "CA\tE\tQUIT\n\x83\x65\n",
          CORRECTED_ENCODING | CORRECTED_LINE_END},
         // Unsure, or bound as written: left as it is.
-        {"CA E EXEC C:\\My Tools\\a.exe\nCA\tESC\tALERT\nCA\tF12\tALERT\nCA\t\x81\x93\tALERT\nCA\t%\tALERT\n"
+        {"CA E EXEC C:\\My Tools\\a.exe\nCA E EXEC C:\\Tools\\run me.exe x\nCA\tN\tEXEC\t\"C:\\a b.exe\" -x\t\n"
+         "CA\tESC\tALERT\nCA\tF12\tALERT\nCA\t\x81\x93\tALERT\nCA\t%\tALERT\n"
          "CA\te\tALERT\nCA\tX\tEXEC\texplorer.exe\t/select,\"C:\\a b\"\nnote\nCAx\tE\tQUIT\n\r\n"
          "CA\tE\t \tQUIT\n",  // an action emptied would move the target up
          "", 0},
@@ -464,6 +476,32 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
             FixSettingText(fixed.data(), (int)fixed.size(), 932, &again);
             EXPECT_EQ(again.changedLines, 0) << "a second --fix would change " << testing::PrintToString(fixed);
         }
+    }
+    // Where the file system leaves more than one way, or none, each is a reading to offer, never a correction.
+    const struct {
+        std::string line;
+        unsigned notes;
+        std::vector<std::string> readings;  // the one to fill in first, where there is none
+    } readings[] = {
+        {"CA E EXEC C:\\Tools\\run me.exe x\r\n", NOTE_SPLITS,
+         {"", "CA\tE\tEXEC\tC:\\Tools\\run\tme.exe x", "CA\tE\tEXEC\tC:\\Tools\\run me.exe\tx"}},
+        {"CA E EXEC C:\\My Tools\\a.exe -x\n", NOTE_NO_SPLIT, {"CA\tE\tEXEC\tC:\\My Tools\\a.exe -x"}},
+    };
+    for (const auto &c : readings) {
+        FixSettingText(c.line.data(), (int)c.line.size(), 932, &fix);
+        LineFix line;
+        memset(&line, 0, sizeof line);
+        ASSERT_TRUE(NextLineFix(&fix, &line));
+        EXPECT_EQ(line.corrections, 0u) << c.line;
+        EXPECT_EQ(line.notes, c.notes) << c.line;
+        std::vector<std::string> offered;
+        char reading[FIX_LINE_SIZE];
+        for (int choice = 0; choice <= (int)c.readings.size(); ++choice) {
+            int length = SpacedLineReading(932, nullptr, &line, choice, reading, sizeof reading);
+            if (length > 0 || choice < (int)c.readings.size())
+                offered.push_back(std::string(reading, (size_t)length));
+        }
+        EXPECT_EQ(offered, c.readings) << c.line;
     }
     FixSettingText("CA\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\n", 23, 932, &fix);
     ASSERT_EQ(fix.unconvertibleCount, 1);
