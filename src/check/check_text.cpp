@@ -186,6 +186,38 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "\nTo correct the file as shown, type Y and press Enter (the original is kept\n"
     "as a backup); to close without changing it, press Enter alone.",
     /* TEXT_PRESS_ENTER */ "\nPress Enter to close",
+    /* TEXT_ADD_PRESS */ "\nPress the key combination to assign (Esc: cancel)",
+    /* TEXT_ADD_COMBINATION */ "%s: the line begins with the modifiers \"%s\" and the key \"%s\"",
+    /* TEXT_ADD_CANCELLED */ "Cancelled; %s was not changed.",
+    /* TEXT_ADD_PRESS_ANOTHER */ "Press another combination.",
+    /* TEXT_ADD_HELD_ELSEWHERE */ "another program holds %s, so Vorn could not register it",
+    /* TEXT_ADD_HELD_VORN_RUNNING */
+    "%s is held, and Vorn is running: the running Vorn or another program already uses it",
+    /* TEXT_ADD_NO_MODIFIER */
+    "%s has no modifier: Vorn would take the key from every program, where it would no longer type",
+    /* TEXT_ADD_TYPES_CHARACTER */
+    "on a keyboard layout for %s, %s types '%s' (AltGr): each '%s' typed there would run the hotkey instead",
+    /* TEXT_ADD_USE_ANYWAY */
+    "To use this combination anyway, type Y and press Enter; to press another, press Enter alone.",
+    /* TEXT_ADD_TARGET */
+    "\nWhat to run: drag a program, document or folder onto this window, or type an address"
+    " (ALERT: test alert, QUIT: quit)",
+    /* TEXT_ADD_PARAMETERS */ "Parameters to pass (press Enter alone for none):",
+    /* TEXT_ADD_CANNOT_ENCODE */
+    "'%s' (U+%04X) cannot be written in code page %u, which Vorn reads: the hotkey would open something else",
+    /* TEXT_ADD_OFFER_SHORT_NAME */
+    "Its short name %s can be written: to use it, type Y and press Enter; to give another, press Enter alone.",
+    /* TEXT_ADD_TARGET_FOUND */ "The target was found.",
+    /* TEXT_ADD_TARGET_UNKNOWN */ "Whether the target exists is the shell's to tell when the hotkey is pressed.",
+    /* TEXT_ADD_CONFIRM */
+    "To add this line, type Y and press Enter; to leave the file as it is, press Enter alone.",
+    /* TEXT_ADD_NOT_WRITTEN */ "%s was not changed.",
+    /* TEXT_ADD_NO_CAPTURE */
+    "vorn-check: the keyboard cannot be watched here (error %lu); give the combination on the command line:\n"
+    "  vorn-check --add COMBINATION ACTION [TARGET [PARAMETERS]]",
+    /* TEXT_OFFER_CREATE */
+    "\nsetting.vorn is missing. Add a hotkey and create it? (Y: create, Enter: close)",
+    /* TEXT_OFFER_ADD */ "\nA: add a hotkey",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -390,6 +422,45 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "ください (元のファイルはバックアップとして残ります)。修正せずに閉じるには、\n"
     "Enter キーだけを押してください。",
     /* TEXT_PRESS_ENTER */ "\n閉じるには Enter キーを押してください。",
+    /* TEXT_ADD_PRESS */ "\n割り当てるキーの組み合わせを押してください (Esc: 中止)",
+    /* TEXT_ADD_COMBINATION */ "%s: 行の修飾キーの欄は「%s」、キーの欄は「%s」になります。",
+    /* TEXT_ADD_CANCELLED */ "中止しました。%s は変更されていません。",
+    /* TEXT_ADD_PRESS_ANOTHER */ "別の組み合わせを押してください。",
+    /* TEXT_ADD_HELD_ELSEWHERE */ "%sはほかのプログラムが使用しているため、Vorn では登録できません。",
+    /* TEXT_ADD_HELD_VORN_RUNNING */
+    "%sは使用中です。実行中の Vorn、またはほかのプログラムがすでに使用しています。",
+    /* TEXT_ADD_NO_MODIFIER */
+    "%sには修飾キーがありません。どのプログラムで押しても Vorn が受け取るため、"
+    "ほかのプログラムではこのキーで入力できなくなります。",
+    /* TEXT_ADD_TYPES_CHARACTER */
+    "%s 用のキーボード レイアウトでは、%sで \"%s\" が入力されます (AltGr)。このレイアウトで \"%s\" を"
+    "入力すると、文字は入力されずにホット キーの動作が実行されます。",
+    /* TEXT_ADD_USE_ANYWAY */
+    "この組み合わせを使用する場合は Y を入力して Enter キーを、別の組み合わせを押す場合は Enter キーだけを"
+    "押してください。",
+    /* TEXT_ADD_TARGET */
+    "\n実行する内容: プログラム・文書・フォルダーをこのウィンドウにドラッグするか、アドレスを入力してください"
+    " (ALERT: テスト表示、QUIT: 終了)",
+    /* TEXT_ADD_PARAMETERS */ "渡すパラメーター (ない場合は Enter キーだけを押してください):",
+    /* TEXT_ADD_CANNOT_ENCODE */
+    "「%s」(U+%04X) は、Vorn が読み込むコード ページ %u では書けません。このままでは、ホット キーで別のものが"
+    "開かれます。",
+    /* TEXT_ADD_OFFER_SHORT_NAME */
+    "短い名前「%s」なら書けます。短い名前を使用する場合は Y を入力して Enter キーを、別の内容を指定する場合は"
+    " Enter キーだけを押してください。",
+    /* TEXT_ADD_TARGET_FOUND */ "対象が見つかりました。",
+    /* TEXT_ADD_TARGET_UNKNOWN */ "対象があるかどうかは、ホット キーを押したときにシェルが判断します。",
+    /* TEXT_ADD_CONFIRM */
+    "この行を追加する場合は Y を入力して Enter キーを、ファイルを変更しない場合は Enter キーだけを押して"
+    "ください。",
+    /* TEXT_ADD_NOT_WRITTEN */ "%s は変更されていません。",
+    /* TEXT_ADD_NO_CAPTURE */
+    "vorn-check: ここではキーボードの入力を受け取れません (エラー %lu)。組み合わせをコマンド ラインで"
+    "指定してください:\n"
+    "  vorn-check --add 組み合わせ 動作 [対象 [パラメーター]]",
+    /* TEXT_OFFER_CREATE */
+    "\nsetting.vorn がありません。ホット キーを追加して作成しますか? (Y: 作成する、Enter: 閉じる)",
+    /* TEXT_OFFER_ADD */ "\nA: ホット キーを追加",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)
