@@ -1,5 +1,6 @@
 #include "check/check_report.h"
 #include "check/code_page.h"
+#include "check/key_names.h"
 
 #include <stdarg.h>
 #include <string.h>
@@ -133,39 +134,6 @@ void PrintText(FILE *out, int text, ...)
     WriteFormatted(out, "", ReportTextIn(g_reportLanguage, (ReportText)text), arguments);
     va_end(arguments);
     WriteText(out, "\n", 1);
-}
-
-// The keys that bytes below 0x30 name, by virtual-key code; null where none.
-static const char *const LOW_KEYS[0x30] = {
-    nullptr, "Left Button", "Right Button", "Cancel", "Middle Button", "X Button 1", "X Button 2", nullptr,
-    "Backspace", "Tab", nullptr, nullptr, "Clear", "Enter", nullptr, nullptr,
-    "Shift", "Ctrl", "Alt", "Pause", "Caps Lock", "Kana", "IME On", "Junja",
-    "Final", "Kanji", "IME Off", "Esc", "Convert", "Nonconvert", "Accept", "Mode Change",
-    "Space", "Page Up", "Page Down", "End", "Home", "Left", "Up", "Right",
-    "Down", "Select", "Print", "Execute", "Print Screen", "Insert", "Delete", "Help",
-};
-
-// The numeric keypad's keys, 0x60 to 0x6F (small a to o and the backquote).
-static const char *const NUMPAD_KEYS[16] = {"0", "1", "2", "3", "4", "5", "6", "7",
-                                            "8", "9", "*", "+", "Separator", "-", ".", "/"};
-
-// The label of the key a code stands for, as a keyboard shows it, or null
-// where no key has one; label, of LABEL_SIZE, takes what is not in a table.
-static const char *KeyLabel(int32_t keyCode, char *label, size_t capacity)
-{
-    if (keyCode > 0 && keyCode < 0x30 && LOW_KEYS[keyCode])
-        return LOW_KEYS[keyCode];
-    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
-        snprintf(label, capacity, "%c", (char)keyCode);
-    else if (keyCode >= 0x5B && keyCode <= 0x5D)
-        return keyCode == 0x5B ? "Left Win" : keyCode == 0x5C ? "Right Win" : "Menu";
-    else if (keyCode == 0x5F)
-        return "Sleep";
-    else if (keyCode >= 0x70 && keyCode <= 0x7F)
-        snprintf(label, capacity, "F%d", keyCode - 0x70 + 1);
-    else
-        return nullptr;
-    return label;
 }
 
 // The key a code stands for in the binding column, in ASCII so the column

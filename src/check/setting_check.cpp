@@ -109,16 +109,14 @@ static int IsReserved(unsigned modifiers, int32_t keyCode)
     return 0;
 }
 
-// What can be told from the line alone, on any system.
-static unsigned FindStaticWarnings(const LineVerdict *verdict)
+unsigned CombinationWarnings(unsigned modifiers, int32_t keyCode)
 {
     unsigned warnings = 0;
-    int32_t keyCode = verdict->parsed.keyCode;
     if (NoKeySends(keyCode))
         warnings |= WARNING_NO_SUCH_KEY;
     if (CommonKeyboardsLack(keyCode))
         warnings |= WARNING_RARE_KEY;
-    if (IsReserved(verdict->parsed.modifiers, keyCode))
+    if (IsReserved(modifiers, keyCode))
         warnings |= WARNING_RESERVED;
     if (keyCode == 0x7B)
         warnings |= WARNING_DEBUGGER_KEY;
@@ -170,7 +168,7 @@ static unsigned FindWarnings(CheckState *state, LineVerdict *verdict)
         if (verdict->typedCount > 0)
             warnings |= WARNING_TYPES_CHARACTER;
     }
-    warnings |= FindStaticWarnings(verdict);
+    warnings |= CombinationWarnings(verdict->parsed.modifiers, verdict->parsed.keyCode);
 
     for (int i = 0; i < state->boundCount; ++i) {
         const Combination *earlier = &state->bound[i];

@@ -115,6 +115,10 @@ typedef void (*VerdictHandler)(void *context, const LineVerdict *verdict);
 int CheckSettingFile(const wchar_t *path, unsigned codePage, VerdictHandler handler, void *context,
                      CheckSummary *summary);
 
+// What can be told of a combination alone, on any system: a code no key
+// sends, a key common keyboards lack, one Windows keeps, F12 (LineWarning flags).
+unsigned CombinationWarnings(unsigned modifiers, int32_t keyCode);
+
 // 0 when every non-blank line is bound and nothing was warned of, 1 otherwise.
 int CheckExitStatus(const CheckSummary *summary);
 

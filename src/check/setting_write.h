@@ -1,6 +1,6 @@
 // Replacing the settings file with its corrected text, keeping the
-// original beside it: setting_write_win32.cpp on Windows,
-// setting_write_posix.cpp elsewhere.
+// original beside it, or creating it where there is none:
+// setting_write_win32.cpp on Windows, setting_write_posix.cpp elsewhere.
 #ifndef VORN_CHECK_SETTING_WRITE_H
 #define VORN_CHECK_SETTING_WRITE_H
 
@@ -50,5 +50,12 @@ struct WriteResult {
 // Returns 0 when path holds fixed.
 int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLength, const char *fixed,
                        int fixedLength, WriteResult *result);
+
+// Creates path holding text, only where no file of that name exists (never
+// overwriting one made in the meantime), on the disk before it returns; a
+// file left half-written is removed. Returns 0 when path holds text, -1
+// where a file of that name exists (nothing written), 1 on another failure,
+// result saying why.
+int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteResult *result);
 
 #endif

@@ -300,3 +300,27 @@ int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLe
     SyncFolder(folder);
     return 0;
 }
+
+int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteResult *result)
+{
+    memset(result, 0, sizeof *result);
+    signal(SIGXFSZ, SIG_IGN);
+    static char name[WRITE_NAME_SIZE], folder[WRITE_NAME_SIZE];
+    size_t nameLength = wcstombs(name, path, WRITE_NAME_SIZE);
+    if (nameLength == (size_t)-1 || nameLength >= WRITE_NAME_SIZE)
+        return Fail(result, STEP_CHECK, nameLength == (size_t)-1 ? EILSEQ : ENAMETOOLONG);
+    const char *slash = strrchr(name, '/');
+    size_t folderLength = !slash ? 0 : slash == name ? 1 : (size_t)(slash - name);
+    snprintf(folder, sizeof folder, "%.*s", slash ? (int)folderLength : 1, slash ? name : ".");
+    // O_EXCL: a file made by someone else since it was found missing is never overwritten.
+    int file = open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0)
+        return errno == EEXIST ? -1 : Fail(result, STEP_WRITE, errno);
+    int failed = WriteAll(file, text, length);
+    if (failed) {
+        unlink(name);
+        return Fail(result, STEP_WRITE, failed);
+    }
+    SyncFolder(folder);
+    return 0;
+}

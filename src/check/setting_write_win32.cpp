@@ -332,3 +332,32 @@ int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLe
                                   GetLastError(), result);
     return 0;
 }
+
+int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteResult *result)
+{
+    memset(result, 0, sizeof *result);
+    static wchar_t name[MAX_PATH], folder[MAX_PATH];
+    wchar_t *fileName = nullptr;
+    DWORD full = GetFullPathNameW(path, MAX_PATH, name, &fileName);
+    if (full == 0)
+        return Fail(result, STEP_CHECK, GetLastError());
+    if (full >= MAX_PATH || !fileName)
+        return Refuse(result, STEP_CHECK, WRITE_PATH_TOO_LONG);
+    wcsncpy(folder, name, (size_t)(fileName - name));
+    folder[fileName - name] = L'\0';
+    // CREATE_NEW: a file made by someone else since it was found missing is never overwritten.
+    HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+            return -1;
+        return error == ERROR_SHARING_VIOLATION ? RefuseHeld(result, STEP_WRITE, error)
+                                                : FailToCreate(result, STEP_WRITE, error, folder);
+    }
+    DWORD error = WriteAll(file, text, length);
+    if (error) {
+        DeleteFileW(name);
+        return Fail(result, STEP_WRITE, error);
+    }
+    return 0;
+}
