@@ -17,4 +17,7 @@ void ReadAnswer(wchar_t *answer, int capacity);
 // Y, yes or はい, in either case and width, with spaces around it.
 int SaysYes(const wchar_t *answer);
 
+// The capital letter alone, in either case and width, with spaces around it.
+int SaysLetter(const wchar_t *answer, wchar_t letter);
+
 #endif

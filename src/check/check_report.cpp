@@ -31,6 +31,11 @@ void SetReportLanguage(ReportLanguage language)
     g_reportLanguage = language;
 }
 
+ReportLanguage GetReportLanguage()
+{
+    return g_reportLanguage;
+}
+
 // Text is UTF-8 throughout. A console is written in UTF-16 and keeps the
 // code page it had, so programs run after vorn-check in the same window
 // print as before. A file or a pipe is read by the console's own tools
@@ -171,7 +176,7 @@ static void KeySentenceName(int32_t keyCode, const char *labelFormat, char *name
 // Japanese sets half-width text apart from the particle that follows
 // ("0x3B を", "Ctrl+E は"), not a Japanese word ("左方向キーを"); the
 // Japanese texts leave that space to the name before the particle.
-static void SetApartInJapanese(char *name, size_t capacity)
+void SetApartInJapanese(char *name, size_t capacity)
 {
     size_t length = strlen(name);
     if (g_reportLanguage == REPORT_JAPANESE && length > 0 && (unsigned char)name[length - 1] < 0x80 &&

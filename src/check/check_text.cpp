@@ -218,6 +218,29 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     /* TEXT_OFFER_CREATE */
     "\nsetting.vorn is missing. Add a hotkey and create it? (Y: create, Enter: close)",
     /* TEXT_OFFER_ADD */ "\nA: add a hotkey",
+    /* TEXT_ADD_NO_CONSOLE */
+    "vorn-check: --add asks for the combination at a console, and there is none here; give it on the command"
+    " line:\n  vorn-check --add COMBINATION ACTION [TARGET [PARAMETERS]]",
+    /* TEXT_ADD_LINE */ "\nThe line to add to %s, as its line %d:\n  %s",
+    /* TEXT_ADD_WITH_CORRECTIONS */
+    "%s also has mistakes that --fix corrects: they are corrected in the same write (run vorn-check on the file"
+    " to see them).",
+    /* TEXT_ADD_FILE_UNREADABLE */
+    "vorn-check cannot tell the lines of %s (its report says why), so no line is added to it",
+    /* TEXT_ADD_FILE_FULL */ "%s already has %d lines, and Vorn reads no more: no line is added to it",
+    /* TEXT_ADD_NO_KEY_CHARACTER */ "no character that Vorn reads as a key stands for %s: no line can bind it",
+    /* TEXT_ADD_RESERVED */ "Windows reserves %s for itself: no program can use it as a hotkey",
+    /* TEXT_ADD_DUPLICATE */ "%s is already bound by line %d of the file, which wins",
+    /* TEXT_ADD_NO_TARGET */ "EXEC needs something to open: a program, document, folder or address",
+    /* TEXT_ADD_TARGET_NOT_TAKEN */ "%s takes no target and no parameters",
+    /* TEXT_ADD_TAB_IN_TEXT */ "a tab or a line end in the target or parameters would start another field or line",
+    /* TEXT_ADD_QUOTE_IN_TARGET */ "the target holds a quote: no name has one, and Vorn puts quotes of its own around it",
+    /* TEXT_ADD_LINE_TOO_LONG */
+    "the line would be longer than the %d bytes Vorn reads of a line: give a shorter target or parameters",
+    /* TEXT_ADD_RARE_KEY */ "common keyboards have no %s: the hotkey works only on a keyboard that has it",
+    /* TEXT_ADD_PARAMETER_QUOTES */
+    "the parameters hold quotes: Vorn puts them in quotes of its own, so the program may receive other arguments"
+    " than these",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -461,6 +484,35 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     /* TEXT_OFFER_CREATE */
     "\nsetting.vorn がありません。ホット キーを追加して作成しますか? (Y: 作成する、Enter: 閉じる)",
     /* TEXT_OFFER_ADD */ "\nA: ホット キーを追加",
+    /* TEXT_ADD_NO_CONSOLE */
+    "vorn-check: --add で組み合わせを押して指定できるのはコンソールだけです。組み合わせをコマンド ラインで"
+    "指定してください:\n  vorn-check --add 組み合わせ 動作 [対象 [パラメーター]]",
+    /* TEXT_ADD_LINE */ "\n%s の %d 行目に追加する行:\n  %s",
+    /* TEXT_ADD_WITH_CORRECTIONS */
+    "%s には --fix で修正できる誤りもあります。行の追加と同時に修正します (修正内容は、このファイルを"
+    " vorn-check で確認すると表示されます)。",
+    /* TEXT_ADD_FILE_UNREADABLE */
+    "%s の行を vorn-check が判別できないため (理由はレポートに表示されます)、行を追加できません。",
+    /* TEXT_ADD_FILE_FULL */
+    "%s にはすでに %d 行あり、Vorn はそれ以降の行を読み込みません。行を追加できません。",
+    /* TEXT_ADD_NO_KEY_CHARACTER */
+    "%sを表す文字で Vorn がキーとして読み込めるものはありません。この組み合わせは割り当てられません。",
+    /* TEXT_ADD_RESERVED */
+    "%sは Windows が予約している組み合わせのため、どのプログラムでもホット キーとして使用できません。",
+    /* TEXT_ADD_DUPLICATE */ "%sはすでにファイルの %d 行目で割り当てられており、その行が優先されます。",
+    /* TEXT_ADD_NO_TARGET */ "EXEC には開く対象 (プログラム、文書、フォルダー、またはアドレス) が必要です。",
+    /* TEXT_ADD_TARGET_NOT_TAKEN */ "%s には対象もパラメーターも指定できません。",
+    /* TEXT_ADD_TAB_IN_TEXT */
+    "対象またはパラメーターにタブや改行があると、そこから別の欄または別の行になってしまいます。",
+    /* TEXT_ADD_QUOTE_IN_TARGET */
+    "対象に引用符が含まれています。引用符を含む名前はなく、Vorn が対象を引用符で囲みます。",
+    /* TEXT_ADD_LINE_TOO_LONG */
+    "行が、Vorn が 1 行として読み込む %d バイトを超えてしまいます。対象またはパラメーターを短くしてください。",
+    /* TEXT_ADD_RARE_KEY */
+    "%sは一般的なキーボードにはありません。ホット キーは、そのキーがあるキーボードでのみ機能します。",
+    /* TEXT_ADD_PARAMETER_QUOTES */
+    "パラメーターに引用符が含まれています。Vorn はパラメーターを引用符で囲むため、プログラムが受け取る引数は"
+    "入力したとおりにならない場合があります。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

@@ -47,10 +47,11 @@ CaptureStep DecideCaptureKey(KeyCapture *capture, unsigned message, unsigned key
 
 #ifdef _WIN32
 // Puts a low-level keyboard hook in place on a thread of its own, which
-// pumps its messages; returns 0 once it is in place. Keys pressed while
+// pumps its messages; returns 0 once it is in place, else the system's
+// error number. Keys pressed while
 // capturing then reach nothing else: not the shell, not the IME, not the
 // console.
-int StartKeyCapture();
+unsigned long StartKeyCapture();
 
 // Waits for the next combination. show is told the modifiers held each time
 // they change. Returns CAPTURE_DONE with the combination, or CAPTURE_CANCELLED.

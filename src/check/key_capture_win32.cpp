@@ -11,6 +11,7 @@ static CRITICAL_SECTION g_lock;
 static HANDLE g_changed;  // set when the modifiers held change or the capture ends
 static HANDLE g_thread;
 static DWORD g_threadId;
+static DWORD g_hookError;  // why the hook could not be put in place
 
 static LRESULT CALLBACK KeyboardHook(int code, WPARAM message, LPARAM data)
 {
@@ -35,6 +36,7 @@ static DWORD WINAPI HookThread(void *ready)
     // The queue exists before anyone is told the thread is ready to be ended.
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
     HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleW(nullptr), 0);
+    g_hookError = hook ? 0 : GetLastError();
     SetEvent((HANDLE)ready);
     if (!hook)
         return 1;
@@ -44,21 +46,20 @@ static DWORD WINAPI HookThread(void *ready)
     return 0;
 }
 
-int StartKeyCapture()
+unsigned long StartKeyCapture()
 {
     InitializeCriticalSection(&g_lock);
     g_changed = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     g_thread = CreateThread(nullptr, 0, HookThread, ready, 0, &g_threadId);
+    g_hookError = g_thread ? 0 : GetLastError();
     if (g_thread)
         WaitForSingleObject(ready, INFINITE);
     CloseHandle(ready);
-    DWORD exitCode = 0;
-    if (!g_thread || !GetExitCodeThread(g_thread, &exitCode) || exitCode != STILL_ACTIVE) {
+    DWORD error = g_hookError;
+    if (error != 0)
         EndKeyCapture();
-        return 1;
-    }
-    return 0;
+    return error;
 }
 
 CaptureStep CaptureCombination(unsigned *modifiers, int *keyCode, void (*show)(unsigned modifiers))

@@ -8,6 +8,7 @@
 
 #include "check/check_console.h"
 #include "check/check_report.h"
+#include "check/hotkey_add_console.h"
 #include "platform/platform.h"
 
 // The options; the file's name follows in the report's language.
@@ -40,6 +41,7 @@ struct CheckOptions {
     unsigned codePage;
     ReportText codePageSource;
     int fix;
+    int add;
 };
 
 // The file to check, as it is opened and as the report names it.
@@ -149,6 +151,10 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 #endif
         } else if (strcmp(argv[i], "--fix") == 0) {
             options->fix = 1;
+#ifdef _WIN32
+        } else if (strcmp(argv[i], "--add") == 0) {
+            options->add = 1;
+#endif
         } else if (IsHelp(argv[i])) {
             help = 1;
         } else if (!options->file && strncmp(argv[i], "--", 2) != 0) {
@@ -169,13 +175,33 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 }
 
 #ifdef _WIN32
+// A missing setting.vorn, double-clicked: the first hotkey is offered,
+// which creates the file. Returns the status, or -1 when not offered.
+static int OfferToCreate(int status, const CheckedFile *file)
+{
+    if (!file || status != 2 || file->options->file || GetFileAttributesW(file->path) != INVALID_FILE_ATTRIBUTES ||
+        GetLastError() != ERROR_FILE_NOT_FOUND)
+        return -1;
+    wchar_t answer[64];
+    PrintText(stdout, TEXT_OFFER_CREATE);
+    ReadAnswer(answer, 64);
+    return SaysYes(answer) ? AddHotkeyAtConsole(file->path, file->shown) : status;
+}
+
 // Where the window closes with vorn-check, its report waits for Enter; the
-// corrections it shows are offered there first.
+// corrections it shows are offered there first, and once none are left, a
+// new hotkey.
 static int KeepConsoleOpen(int status, const CheckedFile *file)
 {
     if (!OnlyOwnVisibleConsole())
         return status;
     wchar_t answer[64];
+    int created = OfferToCreate(status, file);
+    if (created >= 0) {
+        PrintText(stdout, TEXT_PRESS_ENTER);
+        ReadAnswer(answer, 64);
+        return created;
+    }
     if (file && status == 1 && FixChangesFile(&g_fix)) {
         PrintText(stdout, TEXT_OFFER_FIX);
         ReadAnswer(answer, 64);
@@ -183,8 +209,16 @@ static int KeepConsoleOpen(int status, const CheckedFile *file)
             return status;
         status = FixFile(file);
     }
+    int addable = file && status != 2 && !FixChangesFile(&g_fix);
+    if (addable)
+        PrintText(stdout, TEXT_OFFER_ADD);
     PrintText(stdout, TEXT_PRESS_ENTER);
     ReadAnswer(answer, 64);
+    if (addable && SaysLetter(answer, L'A')) {
+        status = AddHotkeyAtConsole(file->path, file->shown);
+        PrintText(stdout, TEXT_PRESS_ENTER);
+        ReadAnswer(answer, 64);
+    }
     return status;
 }
 
@@ -218,12 +252,14 @@ int wmain(int argc, wchar_t **argv)
         }
         narrow[i] = arguments[i];
     }
-    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0};
+    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0, 0};
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)
         return KeepConsoleOpen(status, nullptr);
     CheckedFile file = {options.file ? argv[options.fileIndex] : L"setting.vorn",
                         options.file ? options.file : "setting.vorn", &options};
+    if (options.add)
+        return KeepConsoleOpen(AddHotkeyAtConsole(file.path, file.shown), nullptr);
     if (options.fix)
         return KeepConsoleOpen(FixFile(&file), nullptr);
     return KeepConsoleOpen(Report(&file, 0, !OnlyOwnVisibleConsole()), &file);
@@ -241,7 +277,7 @@ int main(int argc, char **argv)
             break;
     }
     SetReportLanguage(LanguageFromName(language));
-    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0, 0};
     int status = ParseOptions(argc, argv, &options);
     if (status >= 0)
         return status;
