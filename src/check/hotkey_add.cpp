@@ -94,7 +94,7 @@ static int KeyCodeOfWord(const char *word, int length)
     return VirtualKeyCode(joined, used);
 }
 
-static CombinationError Unknown(CombinationError error, const char *word, int length,
+static CombinationError NotRead(CombinationError error, const char *word, int length,
                                 ParsedCombination *combination)
 {
     combination->word = word;
@@ -121,7 +121,7 @@ CombinationError ParseCombination(const char *text, ParsedCombination *combinati
         Trim(&word, &wordLength);
         char letter = ModifierWordLetter(word, wordLength);
         if (!letter && wordLength > 0)
-            return Unknown(COMBINATION_UNKNOWN_MODIFIER, word, wordLength, combination);
+            return NotRead(COMBINATION_UNKNOWN_MODIFIER, word, wordLength, combination);
         combination->modifiers |= letter ? ParseModifierLetters({&letter, 1}) : 0;
         at = end + 1;
     }
@@ -131,7 +131,7 @@ CombinationError ParseCombination(const char *text, ParsedCombination *combinati
     if (keyLength == 0 || ModifierWordLetter(key, keyLength))
         return COMBINATION_NO_KEY;
     combination->keyCode = KeyCodeOfWord(key, keyLength);
-    return combination->keyCode ? COMBINATION_READ : Unknown(COMBINATION_UNKNOWN_KEY, key, keyLength, combination);
+    return combination->keyCode ? COMBINATION_READ : NotRead(COMBINATION_UNKNOWN_KEY, key, keyLength, combination);
 }
 
 ActionCode ActionFromName(const char *name)
