@@ -85,10 +85,17 @@ static void ShowLine(const char *line, int length, unsigned codePage, char *show
     shown[used] = '\0';
 }
 
+// What was written to a pipe reaches its reader before the question waits.
+static void Ask(wchar_t *answer, int capacity)
+{
+    fflush(stdout);
+    ReadAnswer(answer, capacity);
+}
+
 static int AnswersYes()
 {
     wchar_t answer[64];
-    ReadAnswer(answer, 64);
+    Ask(answer, 64);
     return SaysYes(answer);
 }
 
@@ -121,6 +128,7 @@ static int AskCombination()
 {
     for (;;) {
         PrintText(stdout, TEXT_ADD_PRESS);
+        fflush(stdout);
         HotkeyRequest *request = &g_session.request;
         CaptureStep step = CaptureCombination(&request->modifiers, &request->keyCode, ShowHeld);
         EndShown();
@@ -233,7 +241,7 @@ static int AskAction()
     const unsigned combinationWarnings = g_session.verdict.warnings;
     for (;;) {
         PrintText(stdout, TEXT_ADD_TARGET);
-        ReadAnswer(targetAnswer, ANSWER_SIZE);
+        Ask(targetAnswer, ANSWER_SIZE);
         wchar_t *given = Unquoted(targetAnswer);
         if (!given[0])
             return 0;
@@ -248,7 +256,7 @@ static int AskAction()
             request->target = target;
             do {
                 PrintText(stdout, TEXT_ADD_PARAMETERS);
-                ReadAnswer(parametersAnswer, ANSWER_SIZE);
+                Ask(parametersAnswer, ANSWER_SIZE);
             } while (!Encodable(parametersAnswer));
             ToUtf8(parametersAnswer, parameters, sizeof parameters);
             request->parameters = parameters;

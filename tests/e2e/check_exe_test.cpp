@@ -430,7 +430,7 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     std::string recorder = InstallRecorder();
     std::wstring file = directory_ + L"setting.vorn";
     const std::string prompt = "Press the key combination to assign (Esc: cancel)";
-    Start console;
+    struct Start console;  // the fixture has a Start of its own
     console.flags = CREATE_NEW_CONSOLE;
     console.meanwhile = [&](HANDLE output, std::string *text) {
         ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
