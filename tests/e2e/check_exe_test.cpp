@@ -451,6 +451,9 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     };
     output.clear();
     EXPECT_EQ(RunCheck(file, &output, L"--lang en --add", console), 0u) << output;
+    // The hook took the press before its holder could.
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) << "the hook let Ctrl+Alt+H through";
     UnregisterHotKey(nullptr, 7);
     for (const char *part : {"another program holds Ctrl+Alt+H", "Press another combination.",
                              "Ctrl+Alt+N: the line begins with the modifiers \"CA\" and the key \"N\"",
