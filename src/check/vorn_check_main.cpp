@@ -176,16 +176,29 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 
 #ifdef _WIN32
 // A missing setting.vorn, double-clicked: the first hotkey is offered,
-// which creates the file. Returns the status, or -1 when not offered.
+// which creates the file; Enter alone closes the window. Returns the
+// status, or -1 when not offered.
 static int OfferToCreate(int status, const CheckedFile *file)
 {
-    if (!file || status != 2 || file->options->file || GetFileAttributesW(file->path) != INVALID_FILE_ATTRIBUTES ||
+    if (!file || status != 2)
+        return -1;
+    const wchar_t *name = file->path;
+    for (const wchar_t *c = file->path; *c; ++c) {
+        if (*c == L'\\' || *c == L'/')
+            name = c + 1;
+    }
+    if (_wcsicmp(name, L"setting.vorn") != 0 || GetFileAttributesW(file->path) != INVALID_FILE_ATTRIBUTES ||
         GetLastError() != ERROR_FILE_NOT_FOUND)
         return -1;
     wchar_t answer[64];
     PrintText(stdout, TEXT_OFFER_CREATE);
     ReadAnswer(answer, 64);
-    return SaysYes(answer) ? AddHotkeyAtConsole(file->path, file->shown) : status;
+    if (!SaysYes(answer))
+        return status;
+    status = AddHotkeyAtConsole(file->path, file->shown);
+    PrintText(stdout, TEXT_PRESS_ENTER);
+    ReadAnswer(answer, 64);
+    return status;
 }
 
 // Where the window closes with vorn-check, its report waits for Enter; the
@@ -197,11 +210,8 @@ static int KeepConsoleOpen(int status, const CheckedFile *file)
         return status;
     wchar_t answer[64];
     int created = OfferToCreate(status, file);
-    if (created >= 0) {
-        PrintText(stdout, TEXT_PRESS_ENTER);
-        ReadAnswer(answer, 64);
+    if (created >= 0)
         return created;
-    }
     if (file && status == 1 && FixChangesFile(&g_fix)) {
         PrintText(stdout, TEXT_OFFER_FIX);
         ReadAnswer(answer, 64);

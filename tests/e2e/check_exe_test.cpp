@@ -20,9 +20,9 @@ struct Start {
     HANDLE screen = nullptr;        // or a console screen of the test's own
     std::string typed = "\r\n";     // its standard input: one Enter
     std::string *errors = nullptr;  // standard error apart from the output
-    // What the test does while the check runs, given the output's pipe and
-    // what has been read from it so far.
-    std::function<void(HANDLE output, std::string *text)> meanwhile;
+    // What the test does while the check runs, given the check's process,
+    // the output's pipe and what has been read from it so far.
+    std::function<void(HANDLE process, HANDLE output, std::string *text)> meanwhile;
 };
 
 // What is in the pipe now, without waiting for more: a console the check
@@ -73,7 +73,7 @@ DWORD RunCheck(const std::wstring &file, std::string *output, const std::wstring
     DWORD written = 0;
     WriteFile(inputWrite, start.typed.data(), (DWORD)start.typed.size(), &written, nullptr);
     if (start.meanwhile)
-        start.meanwhile(readEnd, output);
+        start.meanwhile(process.hProcess, readEnd, output);
     DWORD code = (DWORD)-1;
     if (WaitForSingleObject(process.hProcess, WAIT_MS) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
@@ -432,7 +432,7 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     const std::string prompt = "Press the key combination to assign (Esc: cancel)";
     struct Start console;  // the fixture has a Start of its own
     console.flags = CREATE_NEW_CONSOLE;
-    console.meanwhile = [&](HANDLE output, std::string *text) {
+    console.meanwhile = [&](HANDLE, HANDLE output, std::string *text) {
         ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
         Press(0, VK_ESCAPE);
     };
@@ -441,9 +441,30 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     EXPECT_TRUE(Contains(output, "Cancelled; ")) << output;
     EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
 
+    // Double-clicked with no setting.vorn, it offers to add a hotkey and
+    // create the file; after a clean report, to add one (A). Its questions
+    // are on its own console: Esc is pressed until the capture takes it.
+    struct Start doubleClick;
+    doubleClick.flags = CREATE_NEW_CONSOLE;
+    doubleClick.ownConsole = true;
+    bool waited = false;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 2u);
+    EXPECT_TRUE(waited) << "the offer was not asked";
+    doubleClick.typed = "y\r\n\r\n";
+    doubleClick.meanwhile = [](HANDLE process, HANDLE, std::string *) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            Press(0, VK_ESCAPE);
+            if (WaitForSingleObject(process, 100) == WAIT_OBJECT_0)
+                break;
+        }
+    };
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 1u) << "no capture to cancel";
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, CTRL_ALT, 'H'));
     console.typed = "\"" + recorder + "\"\r\nmemo one\r\ny\r\n";
-    console.meanwhile = [&](HANDLE output, std::string *text) {
+    console.meanwhile = [&](HANDLE, HANDLE output, std::string *text) {
         ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
         Press(CTRL_ALT, 'H');
         ASSERT_TRUE(WaitForOutput(output, text, prompt, 2)) << *text;
@@ -460,6 +481,13 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
                              "The target was found."})
         EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
     EXPECT_EQ(ReadBytes(file), "CA\tN\tEXEC\t" + recorder + "\tmemo one\r\n");
+    // A full-width a, as the IME types it, in the console's code page.
+    doubleClick.typed = Encode(L"\xFF41\r\n\r\n", GetOEMCP());
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 1u) << "no hotkey to add was offered";
+    EXPECT_TRUE(waited);
+    doubleClick.typed = "\r\n";
+    doubleClick.meanwhile = nullptr;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 0u) << "Enter alone did not close it";
 
     ASSERT_TRUE(StartVorn(directory_, &vorn_));
     std::vector<std::string> launches = PressForLaunches(CTRL_ALT, 'N', 1);
