@@ -6,28 +6,23 @@
 
 enum { NAME_SIZE = 96, LAYOUT_NAME_SIZE = 128 };
 
-// Refusals said with the combination's name, and those said with no argument or their own.
-static const struct {
-    AddRefusal refusal;
-    ReportText text;
-} COMBINATION_REFUSALS[] = {
-    {ADD_NO_KEY_CHARACTER, TEXT_ADD_NO_KEY_CHARACTER},
-    {ADD_RESERVED, TEXT_ADD_RESERVED},
-    {ADD_HELD_ELSEWHERE, TEXT_ADD_HELD_ELSEWHERE},
-    {ADD_HELD_VORN_RUNNING, TEXT_ADD_HELD_VORN_RUNNING},
-};
-
 static void PrintRefusal(FILE *out, const AddVerdict *verdict, const HotkeyRequest *request, const char *combination,
                          const char *shown, unsigned codePage)
 {
-    for (const auto &refusal : COMBINATION_REFUSALS) {
-        if (refusal.refusal == verdict->refusal) {
-            PrintText(out, refusal.text, combination);
-            return;
-        }
-    }
     char character[LONGEST_CHARACTER * 2 + 1];
     switch (verdict->refusal) {
+    case ADD_NO_KEY_CHARACTER:
+        PrintText(out, TEXT_ADD_NO_KEY_CHARACTER, combination);
+        break;
+    case ADD_RESERVED:
+        PrintText(out, TEXT_ADD_RESERVED, combination);
+        break;
+    case ADD_HELD_ELSEWHERE:
+        PrintText(out, TEXT_ADD_HELD_ELSEWHERE, combination);
+        break;
+    case ADD_HELD_VORN_RUNNING:
+        PrintText(out, TEXT_ADD_HELD_VORN_RUNNING, combination);
+        break;
     case ADD_FILE_UNREADABLE:
         PrintText(out, TEXT_ADD_FILE_UNREADABLE, shown);
         break;

@@ -41,7 +41,9 @@ struct CheckOptions {
     unsigned codePage;
     ReportText codePageSource;
     int fix;
-    int add;
+#ifdef _WIN32
+    int add;  // asked at the console
+#endif
 };
 
 // The file to check, as it is opened and as the report names it.
@@ -287,7 +289,7 @@ int main(int argc, char **argv)
             break;
     }
     SetReportLanguage(LanguageFromName(language));
-    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0, 0};
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
     int status = ParseOptions(argc, argv, &options);
     if (status >= 0)
         return status;
