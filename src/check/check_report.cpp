@@ -31,7 +31,7 @@ void SetReportLanguage(ReportLanguage language)
     g_reportLanguage = language;
 }
 
-ReportLanguage GetReportLanguage()
+ReportLanguage ReportLanguageInUse()
 {
     return g_reportLanguage;
 }
@@ -176,7 +176,7 @@ static void KeySentenceName(int32_t keyCode, const char *labelFormat, char *name
 // Japanese sets half-width text apart from the particle that follows
 // ("0x3B を", "Ctrl+E は"), not a Japanese word ("左方向キーを"); the
 // Japanese texts leave that space to the name before the particle.
-void SetApartInJapanese(char *name, size_t capacity)
+static void SetApartInJapanese(char *name, size_t capacity)
 {
     size_t length = strlen(name);
     if (g_reportLanguage == REPORT_JAPANESE && length > 0 && (unsigned char)name[length - 1] < 0x80 &&

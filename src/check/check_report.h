@@ -15,7 +15,8 @@ void SetReportCodePage(unsigned codePage);
 
 // The language of every text from here on; English unless set.
 void SetReportLanguage(ReportLanguage language);
-ReportLanguage GetReportLanguage();
+
+ReportLanguage ReportLanguageInUse();
 
 // A ReportText in the report's language, with its arguments, and a line
 // break; an int, since an enum before the arguments would be promoted.
@@ -32,10 +33,6 @@ int ReportIsOnConsole(FILE *out);
 // a pipe whose code page encodes them all.
 int ReportCanShow(FILE *out, ReportLanguage language);
 #endif
-
-// A name in a Japanese sentence ends with a space where its last character
-// is half-width ("Ctrl+E は"); unchanged in English.
-void SetApartInJapanese(char *name, size_t capacity);
 
 void PrintReportHeader(FILE *out);
 

@@ -186,25 +186,93 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "\nTo correct the file as shown, type Y and press Enter (the original is kept\n"
     "as a backup); to close without changing it, press Enter alone.",
     /* TEXT_PRESS_ENTER */ "\nPress Enter to close",
+    /* TEXT_USAGE_ADD */ "usage: %s --add COMBINATION ACTION [TARGET [PARAMETERS]] [--file FILE]",
+    /* TEXT_HELP_ADD */
+    "\n--add adds the line of a hotkey, so that nobody has to write it by hand:\n"
+    "COMBINATION as it is usually written (Ctrl+Alt+N, Ctrl+Shift+F5, Alt+Num5,\n"
+    "Ctrl+Alt+Left), ACTION one of EXEC, ALERT and QUIT, and for EXEC the program,\n"
+    "document, folder or address to open, then its parameters (a text with spaces\n"
+    "in quotes). The line goes after the last line of setting.vorn, or of the file\n"
+    "that --file names (which also names the file to check); a missing file is\n"
+    "created. Nothing is written where the hotkey could not work: a key no line can\n"
+    "hold (F12, Esc, the IME keys), a combination Windows keeps or that the file or\n"
+    "another program already has, a file of 50 lines; nor where it needs a second\n"
+    "thought (no modifier, a Ctrl+Alt combination that types a character, a rare\n"
+    "key, a target that cannot be found), where the message shows the line to\n"
+    "write by hand instead. Corrections that --fix would make are written with the\n"
+    "new line. The exit status is then 0 when the line was added, 1 when it was\n"
+    "not, 2 when the command line is not understood or the file cannot be read or\n"
+    "written.",
+    /* TEXT_ADD_ARGUMENTS */ "vorn-check: --add needs a combination and an action, for example: --add Ctrl+Alt+N EXEC notepad.exe",
+    /* TEXT_ADD_TOO_MANY */
+    "vorn-check: --add takes a combination, an action, a target and parameters, and %s is one more: put a target"
+    " or parameters with spaces in quotes",
+    /* TEXT_ADD_NO_KEY */ "vorn-check: \"%s\" names no key: give one after the modifiers, for example Ctrl+Alt+N",
+    /* TEXT_ADD_UNKNOWN_MODIFIER */ "vorn-check: \"%.*s\" is not a modifier key: use Ctrl, Alt, Shift or Win",
+    /* TEXT_ADD_UNKNOWN_KEY */
+    "vorn-check: unknown key \"%.*s\": use a letter, a digit or the name of a key, such as F5, Home, Page Up, Left"
+    " or Num 5",
+    /* TEXT_ADD_UNKNOWN_ACTION */
+    "vorn-check: unknown action \"%s\": use EXEC (open a program, document, folder or address), ALERT (a test"
+    " message) or QUIT (quit Vorn)",
+    /* TEXT_ADD_NOT_ADDED */ "vorn-check: %s was not added to %s: %s",
+    /* TEXT_ADD_FILE_UNREADABLE */
+    "vorn-check cannot tell its lines as Vorn reads them; check the file with vorn-check to see why",
+    /* TEXT_ADD_FILE_FULL */
+    "it has %d lines already, and Vorn reads only the first %d; delete a line you no longer need, then add again",
+    /* TEXT_ADD_NO_KEY_CHARACTER */
+    "no character that a settings line can hold stands for this key, so Vorn cannot bind it; choose another key,"
+    " such as a letter, a digit, F1 to F11, Home or an arrow key",
+    /* TEXT_ADD_RESERVED */ "Windows reserves this combination for itself; choose another",
+    /* TEXT_ADD_DUPLICATE */
+    "line %d binds it already, and the earlier line wins; choose another combination, or change line %d",
+    /* TEXT_ADD_HELD_ELSEWHERE */ "another program holds it; choose another combination, or quit that program first",
+    /* TEXT_ADD_HELD_VORN_RUNNING */
+    "it is held, and Vorn is running: Vorn may hold it from another settings file (quit Vorn, then add again to"
+    " see whether some other program has it)",
+    /* TEXT_ADD_NO_TARGET */
+    "EXEC needs something to open: give a program, document, folder or address after EXEC",
+    /* TEXT_ADD_TARGET_NOT_TAKEN */ "%s takes no target and no parameters",
+    /* TEXT_ADD_TAB_IN_TEXT */
+    "a tab or a line break in the target or the parameters would start another field or line",
+    /* TEXT_ADD_QUOTE_IN_TARGET */ "give the target without quotes: Vorn adds its own",
+    /* TEXT_ADD_UNCONVERTIBLE */
+    "\"%s\" (U+%04X) cannot be written in code page %u, which Vorn reads the file in; rename the file or folder"
+    " without it, or choose another target",
+    /* TEXT_ADD_LINE_TOO_LONG */ "the line would be longer than the %d bytes Vorn reads; choose a shorter path",
+    /* TEXT_ADD_NO_MODIFIER */
+    "without a modifier key, Vorn takes the key from every program, and it no longer types anything",
+    /* TEXT_ADD_TYPES_CHARACTER */
+    "Ctrl+Alt works as AltGr: on a keyboard layout for %s, this combination types \"%s\"",
+    /* TEXT_ADD_RARE_KEY */
+    "common keyboards have no such key; the hotkey works only on a keyboard that has it",
+    /* TEXT_ADD_TARGET_MISSING */
+    "the shell finds no file, folder, program or registered address for \"%s\", looking from the folder of the"
+    " settings file as Vorn does",
+    /* TEXT_ADD_PARAMETER_QUOTES */
+    "the quotes in the parameters give the program other arguments than they show",
+    /* TEXT_ADD_BY_HAND */ "if that is what you want, add this line to %s yourself (<Tab> is a tab): %s",
+    /* TEXT_ADD_WITH_CORRECTIONS */ "%s has mistakes that --fix corrects; they are corrected in the same write:",
+    /* TEXT_ADDED */ "%s: %s added as line %d: %s",
+    /* TEXT_ADD_CREATED */ "%s created, with %s as line %d: %s",
+    /* TEXT_ADD_BACKUP */ "the original is kept as %s",
+    /* TEXT_ADD_RESTART */
+    "The new hotkey works once Vorn is restarted (right-click its notification area icon, choose the last item,"
+    " Exit, and start Vorn again).",
+    /* TEXT_ADD_START */
+    "To use it, start Vorn with the folder of %s as its working folder: double-click Vorn.exe in that folder, or"
+    " set \"Start in\" of a shortcut to it.",
+    /* TEXT_ADD_ALSO */ "  also: %s",
     /* TEXT_ADD_PRESS */ "\nPress the key combination to assign (Esc: cancel)",
     /* TEXT_ADD_COMBINATION */ "%s: the line begins with the modifiers \"%s\" and the key \"%s\"",
     /* TEXT_ADD_CANCELLED */ "Cancelled; %s was not changed.",
     /* TEXT_ADD_PRESS_ANOTHER */ "Press another combination.",
-    /* TEXT_ADD_HELD_ELSEWHERE */ "another program holds %s, so Vorn could not register it",
-    /* TEXT_ADD_HELD_VORN_RUNNING */
-    "%s is held, and Vorn is running: the running Vorn or another program already uses it",
-    /* TEXT_ADD_NO_MODIFIER */
-    "%s has no modifier: Vorn would take the key from every program, where it would no longer type",
-    /* TEXT_ADD_TYPES_CHARACTER */
-    "on a keyboard layout for %s, %s types '%s' (AltGr): each '%s' typed there would run the hotkey instead",
     /* TEXT_ADD_USE_ANYWAY */
     "To use this combination anyway, type Y and press Enter; to press another, press Enter alone.",
     /* TEXT_ADD_TARGET */
     "\nWhat to run: drag a program, document or folder onto this window, or type an address"
     " (ALERT: test alert, QUIT: quit)",
     /* TEXT_ADD_PARAMETERS */ "Parameters to pass (press Enter alone for none):",
-    /* TEXT_ADD_CANNOT_ENCODE */
-    "'%s' (U+%04X) cannot be written in code page %u, which Vorn reads: the hotkey would open something else",
     /* TEXT_ADD_OFFER_SHORT_NAME */
     "Its short name %s can be written: to use it, type Y and press Enter; to give another, press Enter alone.",
     /* TEXT_ADD_TARGET_FOUND */ "The target was found.",
@@ -222,25 +290,13 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "vorn-check: --add asks for the combination at a console, and there is none here; give it on the command"
     " line:\n  vorn-check --add COMBINATION ACTION [TARGET [PARAMETERS]]",
     /* TEXT_ADD_LINE */ "\nThe line to add to %s, as its line %d:\n  %s",
-    /* TEXT_ADD_WITH_CORRECTIONS */
-    "%s also has mistakes that --fix corrects: they are corrected in the same write (run vorn-check on the file"
-    " to see them).",
-    /* TEXT_ADD_FILE_UNREADABLE */
-    "vorn-check cannot tell the lines of %s (its report says why), so no line is added to it",
-    /* TEXT_ADD_FILE_FULL */ "%s already has %d lines, and Vorn reads no more: no line is added to it",
-    /* TEXT_ADD_NO_KEY_CHARACTER */ "no character that Vorn reads as a key stands for %s: no line can bind it",
-    /* TEXT_ADD_RESERVED */ "Windows reserves %s for itself: no program can use it as a hotkey",
-    /* TEXT_ADD_DUPLICATE */ "%s is already bound by line %d of the file, which wins",
-    /* TEXT_ADD_NO_TARGET */ "EXEC needs something to open: a program, document, folder or address",
-    /* TEXT_ADD_TARGET_NOT_TAKEN */ "%s takes no target and no parameters",
-    /* TEXT_ADD_TAB_IN_TEXT */ "a tab or a line end in the target or parameters would start another field or line",
-    /* TEXT_ADD_QUOTE_IN_TARGET */ "the target holds a quote: no name has one, and Vorn puts quotes of its own around it",
-    /* TEXT_ADD_LINE_TOO_LONG */
-    "the line would be longer than the %d bytes Vorn reads of a line: give a shorter target or parameters",
-    /* TEXT_ADD_RARE_KEY */ "common keyboards have no %s: the hotkey works only on a keyboard that has it",
-    /* TEXT_ADD_PARAMETER_QUOTES */
-    "the parameters hold quotes: Vorn puts them in quotes of its own, so the program may receive other arguments"
-    " than these",
+    /* TEXT_ADD_REFUSED */ "%s cannot be added: %s",
+    /* TEXT_ADD_CAUTION */ "warning: %s",
+    /* TEXT_ADD_FIX_TOO */
+    "%s also has mistakes that --fix corrects: they are corrected in the same write.",
+    /* TEXT_HELP_ADD_CONSOLE */
+    "\n--add alone (or --add FILE) asks at the console: press the combination,\n"
+    "then drag what it opens onto the window, and answer Y to write the line.",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -445,19 +501,87 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "ください (元のファイルはバックアップとして残ります)。修正せずに閉じるには、\n"
     "Enter キーだけを押してください。",
     /* TEXT_PRESS_ENTER */ "\n閉じるには Enter キーを押してください。",
+    /* TEXT_USAGE_ADD */ "使用法: %s --add 組み合わせ 動作 [対象 [パラメーター]] [--file ファイル名]",
+    /* TEXT_HELP_ADD */
+    "\n--add を指定すると、ホット キーの行を追加します。行を手で書く必要はありません。\n"
+    "組み合わせは普段の書き方 (Ctrl+Alt+N、Ctrl+Shift+F5、Alt+Num5、Ctrl+Alt+Left\n"
+    "など) で、動作は EXEC、ALERT、QUIT のいずれかで指定します。EXEC の場合は続けて、\n"
+    "開くプログラム、文書、フォルダー、またはアドレスと、必要ならパラメーターを\n"
+    "指定します (空白を含む場合は引用符で囲みます)。行は setting.vorn (--file で\n"
+    "指定した場合はそのファイル。チェックするファイルの指定にも使えます) の最後の\n"
+    "行の後に追加します。ファイルがない場合は作成します。ホット キーが機能しない\n"
+    "場合は何も書き込みません。行に書けないキー (F12、Esc、IME のキーなど)、\n"
+    "Windows が予約している組み合わせ、ファイル内やほかのプログラムで使用済みの\n"
+    "組み合わせの場合と、ファイルがすでに 50 行ある場合です。修飾キーがない、\n"
+    "Ctrl+Alt の組み合わせで文字が入力される、一般的でないキー、対象が見つからない\n"
+    "など、確認が必要な場合も書き込まず、代わりに手で追加する行を表示します。\n"
+    "--fix で修正される誤りがファイルにあれば、新しい行と同時に修正します。\n"
+    "このときの終了コードは、行を追加した場合は 0、追加しなかった場合は 1、\n"
+    "コマンド ラインが正しくない場合やファイルを読み書きできない場合は 2 です。",
+    /* TEXT_ADD_ARGUMENTS */ "vorn-check: --add には組み合わせと動作を指定してください。例: --add Ctrl+Alt+N EXEC notepad.exe",
+    /* TEXT_ADD_TOO_MANY */
+    "vorn-check: --add に指定できるのは組み合わせ、動作、対象、パラメーターまでです (余分な引数: %s)。"
+    "空白を含む対象やパラメーターは引用符で囲んでください。",
+    /* TEXT_ADD_NO_KEY */ "vorn-check: 「%s」にはキーがありません。修飾キーの後にキーを指定してください (例: Ctrl+Alt+N)。",
+    /* TEXT_ADD_UNKNOWN_MODIFIER */ "vorn-check: 「%.*s」は修飾キーではありません。Ctrl、Alt、Shift、Win のいずれかを使ってください。",
+    /* TEXT_ADD_UNKNOWN_KEY */
+    "vorn-check: キー「%.*s」は認識できません。英字、数字、またはキーの名前 (F5、Home、Page Up、Left、Num 5"
+    " など) を指定してください。",
+    /* TEXT_ADD_UNKNOWN_ACTION */
+    "vorn-check: 動作「%s」は認識できません。EXEC (プログラム、文書、フォルダー、アドレスを開く)、ALERT"
+    " (テスト表示)、QUIT (Vorn を終了) のいずれかを指定してください。",
+    /* TEXT_ADD_NOT_ADDED */ "vorn-check: 「%s」は %s に追加しませんでした。%s",
+    /* TEXT_ADD_FILE_UNREADABLE */
+    "Vorn が読み込む行を判別できません。vorn-check でファイルをチェックして、理由を確認してください。",
+    /* TEXT_ADD_FILE_FULL */
+    "ファイルにはすでに %d 行あり、Vorn が読み込むのは最初の %d 行だけです。不要な行を削除してから、"
+    "もう一度追加してください。",
+    /* TEXT_ADD_NO_KEY_CHARACTER */
+    "このキーを表す文字は設定ファイルの行に書けないため、Vorn では割り当てられません。英字、数字、F1 ～ F11、"
+    "Home、方向キーなど、別のキーを選んでください。",
+    /* TEXT_ADD_RESERVED */ "Windows が予約している組み合わせです。別の組み合わせを選んでください。",
+    /* TEXT_ADD_DUPLICATE */
+    "%d 行目ですでに割り当てられており、先の行が優先されます。別の組み合わせを選ぶか、%d 行目を変更してください。",
+    /* TEXT_ADD_HELD_ELSEWHERE */
+    "ほかのプログラムが使用しています。別の組み合わせを選ぶか、先にそのプログラムを終了してください。",
+    /* TEXT_ADD_HELD_VORN_RUNNING */
+    "この組み合わせは使用中で、Vorn が実行されています。Vorn が別の設定ファイルで使用している可能性があります"
+    " (Vorn を終了してからもう一度追加すると、ほかのプログラムが使用しているかどうかがわかります)。",
+    /* TEXT_ADD_NO_TARGET */
+    "EXEC には開く対象が必要です。EXEC の後にプログラム、文書、フォルダー、またはアドレスを指定してください。",
+    /* TEXT_ADD_TARGET_NOT_TAKEN */ "%s には対象もパラメーターも指定できません。",
+    /* TEXT_ADD_TAB_IN_TEXT */ "対象またはパラメーターにタブか改行があり、別の欄や行になってしまいます。",
+    /* TEXT_ADD_QUOTE_IN_TARGET */ "対象は引用符で囲まずに指定してください。Vorn が自動的に引用符で囲みます。",
+    /* TEXT_ADD_UNCONVERTIBLE */
+    "「%s」(U+%04X) は、Vorn がファイルを読み込むコード ページ %u では書けません。この文字を含まない名前に"
+    "変更するか、別の対象を選んでください。",
+    /* TEXT_ADD_LINE_TOO_LONG */ "行が、Vorn が読み込める %d バイトを超えてしまいます。もっと短いパスを選んでください。",
+    /* TEXT_ADD_NO_MODIFIER */
+    "修飾キーがないため、Vorn がすべてのプログラムからこのキーを奪い、このキーで入力できなくなります。",
+    /* TEXT_ADD_TYPES_CHARACTER */
+    "Ctrl+Alt は AltGr として働くため、%s 用のキーボード レイアウトではこの組み合わせで「%s」が入力されます。",
+    /* TEXT_ADD_RARE_KEY */
+    "このキーは一般的なキーボードにはありません。ホット キーは、このキーがあるキーボードでのみ機能します。",
+    /* TEXT_ADD_TARGET_MISSING */
+    "「%s」に該当するファイル、フォルダー、プログラム、登録済みのアドレスが見つかりません (Vorn と同じく、"
+    "設定ファイルのフォルダーから探しました)。",
+    /* TEXT_ADD_PARAMETER_QUOTES */ "パラメーター内の引用符により、プログラムには表示とは異なる引数が渡されます。",
+    /* TEXT_ADD_BY_HAND */ "それでも追加する場合は、次の行を %s に手で追加してください (<タブ> はタブ文字): %s",
+    /* TEXT_ADD_WITH_CORRECTIONS */ "%s には --fix で修正できる誤りがあるため、同時に修正します:",
+    /* TEXT_ADDED */ "%s: 「%s」を %d 行目に追加しました: %s",
+    /* TEXT_ADD_CREATED */ "%s を作成し、「%s」を %d 行目に追加しました: %s",
+    /* TEXT_ADD_BACKUP */ "元のファイルは %s として残してあります。",
+    /* TEXT_ADD_RESTART */
+    "新しいホット キーは Vorn を再起動すると使えるようになります (通知領域のアイコンを右クリック →「終了」、"
+    "もう一度起動)",
+    /* TEXT_ADD_START */
+    "使用するには、%s があるフォルダーを作業フォルダーとして Vorn を起動してください (そのフォルダーの"
+    " Vorn.exe をダブルクリックするか、ショートカットの「作業フォルダー」にそのフォルダーを指定します)。",
+    /* TEXT_ADD_ALSO */ "  また、%s",
     /* TEXT_ADD_PRESS */ "\n割り当てるキーの組み合わせを押してください (Esc: 中止)",
     /* TEXT_ADD_COMBINATION */ "%s: 行の修飾キーの欄は「%s」、キーの欄は「%s」になります。",
     /* TEXT_ADD_CANCELLED */ "中止しました。%s は変更されていません。",
     /* TEXT_ADD_PRESS_ANOTHER */ "別の組み合わせを押してください。",
-    /* TEXT_ADD_HELD_ELSEWHERE */ "%sはほかのプログラムが使用しているため、Vorn では登録できません。",
-    /* TEXT_ADD_HELD_VORN_RUNNING */
-    "%sは使用中です。実行中の Vorn、またはほかのプログラムがすでに使用しています。",
-    /* TEXT_ADD_NO_MODIFIER */
-    "%sには修飾キーがありません。どのプログラムで押しても Vorn が受け取るため、"
-    "ほかのプログラムではこのキーで入力できなくなります。",
-    /* TEXT_ADD_TYPES_CHARACTER */
-    "%s 用のキーボード レイアウトでは、%sで \"%s\" が入力されます (AltGr)。このレイアウトで \"%s\" を"
-    "入力すると、文字は入力されずにホット キーの動作が実行されます。",
     /* TEXT_ADD_USE_ANYWAY */
     "この組み合わせを使用する場合は Y を入力して Enter キーを、別の組み合わせを押す場合は Enter キーだけを"
     "押してください。",
@@ -465,9 +589,6 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "\n実行する内容: プログラム・文書・フォルダーをこのウィンドウにドラッグするか、アドレスを入力してください"
     " (ALERT: テスト表示、QUIT: 終了)",
     /* TEXT_ADD_PARAMETERS */ "渡すパラメーター (ない場合は Enter キーだけを押してください):",
-    /* TEXT_ADD_CANNOT_ENCODE */
-    "「%s」(U+%04X) は、Vorn が読み込むコード ページ %u では書けません。このままでは、ホット キーで別のものが"
-    "開かれます。",
     /* TEXT_ADD_OFFER_SHORT_NAME */
     "短い名前「%s」なら書けます。短い名前を使用する場合は Y を入力して Enter キーを、別の内容を指定する場合は"
     " Enter キーだけを押してください。",
@@ -488,31 +609,12 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "vorn-check: --add で組み合わせを押して指定できるのはコンソールだけです。組み合わせをコマンド ラインで"
     "指定してください:\n  vorn-check --add 組み合わせ 動作 [対象 [パラメーター]]",
     /* TEXT_ADD_LINE */ "\n%s の %d 行目に追加する行:\n  %s",
-    /* TEXT_ADD_WITH_CORRECTIONS */
-    "%s には --fix で修正できる誤りもあります。行の追加と同時に修正します (修正内容は、このファイルを"
-    " vorn-check で確認すると表示されます)。",
-    /* TEXT_ADD_FILE_UNREADABLE */
-    "%s の行を vorn-check が判別できないため (理由はレポートに表示されます)、行を追加できません。",
-    /* TEXT_ADD_FILE_FULL */
-    "%s にはすでに %d 行あり、Vorn はそれ以降の行を読み込みません。行を追加できません。",
-    /* TEXT_ADD_NO_KEY_CHARACTER */
-    "%sを表す文字で Vorn がキーとして読み込めるものはありません。この組み合わせは割り当てられません。",
-    /* TEXT_ADD_RESERVED */
-    "%sは Windows が予約している組み合わせのため、どのプログラムでもホット キーとして使用できません。",
-    /* TEXT_ADD_DUPLICATE */ "%sはすでにファイルの %d 行目で割り当てられており、その行が優先されます。",
-    /* TEXT_ADD_NO_TARGET */ "EXEC には開く対象 (プログラム、文書、フォルダー、またはアドレス) が必要です。",
-    /* TEXT_ADD_TARGET_NOT_TAKEN */ "%s には対象もパラメーターも指定できません。",
-    /* TEXT_ADD_TAB_IN_TEXT */
-    "対象またはパラメーターにタブや改行があると、そこから別の欄または別の行になってしまいます。",
-    /* TEXT_ADD_QUOTE_IN_TARGET */
-    "対象に引用符が含まれています。引用符を含む名前はなく、Vorn が対象を引用符で囲みます。",
-    /* TEXT_ADD_LINE_TOO_LONG */
-    "行が、Vorn が 1 行として読み込む %d バイトを超えてしまいます。対象またはパラメーターを短くしてください。",
-    /* TEXT_ADD_RARE_KEY */
-    "%sは一般的なキーボードにはありません。ホット キーは、そのキーがあるキーボードでのみ機能します。",
-    /* TEXT_ADD_PARAMETER_QUOTES */
-    "パラメーターに引用符が含まれています。Vorn はパラメーターを引用符で囲むため、プログラムが受け取る引数は"
-    "入力したとおりにならない場合があります。",
+    /* TEXT_ADD_REFUSED */ "「%s」は追加できません。%s",
+    /* TEXT_ADD_CAUTION */ "警告: %s",
+    /* TEXT_ADD_FIX_TOO */ "%s には --fix で修正できる誤りもあります。行の追加と同時に修正します。",
+    /* TEXT_HELP_ADD_CONSOLE */
+    "\n--add だけ (または --add ファイル名) を指定すると、コンソールで確認しながら\n"
+    "追加します。組み合わせを押し、開くものをウィンドウにドラッグして、Y で行を書き込みます。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

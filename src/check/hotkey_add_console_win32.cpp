@@ -6,7 +6,7 @@
 #include "check/check_report.h"
 #include "check/code_page.h"
 #include "check/hotkey_add.h"
-#include "check/hotkey_add_report.h"
+#include "check/hotkey_add_run.h"
 #include "check/key_capture.h"
 #include "platform/platform.h"
 
@@ -19,7 +19,8 @@ enum {
     ANSWER_SIZE = 1024,
     TEXT_SIZE = ANSWER_SIZE * 3,  // an answer in UTF-8
     SHOWN_SIZE = SETTING_LINE_SIZE * 8,
-    NAME_SIZE = 96
+    NAME_SIZE = 96,
+    REASON_SIZE = 1024
 };
 
 // The file the line goes to, what is asked for and what is judged of it.
@@ -35,7 +36,6 @@ struct AddSession {
 
 static AddSession g_session;
 static SettingFix g_file;
-static char g_written[FIX_TEXT_SIZE + SETTING_LINE_SIZE + 4];
 
 // The modifiers held so far, over the last ones on the console's line;
 // nothing where the output is no console.
@@ -44,7 +44,7 @@ static void ShowHeld(unsigned modifiers)
     if (!ReportIsOnConsole(stdout))
         return;
     char name[NAME_SIZE];
-    CombinationName(GetReportLanguage(), modifiers, 0, name, sizeof name);
+    CombinationName(ReportLanguageInUse(), modifiers, 0, name, sizeof name);
     // The name of no key after the last + is left off.
     char *plus = strrchr(name, '+');
     if (plus)
@@ -68,23 +68,6 @@ static void EndShown()
         WriteConsoleW((HANDLE)_get_osfhandle(_fileno(stdout)), L"\n", 1, &written, nullptr);
 }
 
-// A line in the code page as the report shows it, tabs marked, in UTF-8.
-static void ShowLine(const char *line, int length, unsigned codePage, char *shown, int capacity)
-{
-    const char *tab = ReportTextIn(GetReportLanguage(), TEXT_TAB_MARK);
-    int used = 0;
-    for (int i = 0; i < length && used + 16 < capacity;) {
-        unsigned point = 0;
-        int size = line[i] == '\t' ? 1 : DecodeCharacter(codePage, line + i, length - i, &point);
-        if (line[i] == '\t')
-            used += snprintf(shown + used, (size_t)(capacity - used), "%s", tab);
-        else if (size > 0)
-            used += EncodeUtf8(point, shown + used);
-        i += size > 0 ? size : 1;
-    }
-    shown[used] = '\0';
-}
-
 // What was written to a pipe reaches its reader before the question waits.
 static void Ask(wchar_t *answer, int capacity)
 {
@@ -99,9 +82,25 @@ static int AnswersYes()
     return SaysYes(answer);
 }
 
-static void TellVerdict()
+// The refusal, with the combination it is for; or each of the warnings.
+static void TellVerdict(FILE *out, unsigned warnings)
 {
-    PrintAddVerdict(stdout, &g_session.verdict, &g_session.request, g_session.shown, g_session.codePage);
+    const AddVerdict *verdict = &g_session.verdict;
+    char reason[REASON_SIZE];
+    if (verdict->refusal != ADD_ACCEPTED) {
+        char name[NAME_SIZE];
+        CombinationName(ReportLanguageInUse(), g_session.request.modifiers, g_session.request.keyCode, name,
+                        sizeof name);
+        AddReason(verdict, &g_session.request, g_session.codePage, 0, reason, sizeof reason);
+        PrintText(out, TEXT_ADD_REFUSED, name, reason);
+        return;
+    }
+    for (unsigned warning = 1; warning <= warnings; warning <<= 1) {
+        if (warnings & warning) {
+            AddReason(verdict, &g_session.request, g_session.codePage, warning, reason, sizeof reason);
+            PrintText(out, TEXT_ADD_CAUTION, reason);
+        }
+    }
 }
 
 // The combination's name and the two fields its line begins with.
@@ -109,7 +108,7 @@ static void ShowCombination()
 {
     char name[NAME_SIZE];
     HotkeyRequest fields = g_session.request;
-    CombinationName(GetReportLanguage(), fields.modifiers, fields.keyCode, name, sizeof name);
+    CombinationName(ReportLanguageInUse(), fields.modifiers, fields.keyCode, name, sizeof name);
     fields.action = ACTION_ALERT;
     fields.target = fields.parameters = "";
     char line[SETTING_LINE_SIZE];
@@ -137,13 +136,13 @@ static int AskCombination()
         ShowCombination();
         JudgeCombination(request->modifiers, request->keyCode, g_session.text, g_session.length, &g_session.verdict);
         if (g_session.verdict.refusal != ADD_ACCEPTED) {
-            TellVerdict();
+            TellVerdict(stdout, 0);
             PrintText(stdout, TEXT_ADD_PRESS_ANOTHER);
             continue;
         }
         if (!g_session.verdict.warnings)
             return 1;
-        TellVerdict();
+        TellVerdict(stdout, g_session.verdict.warnings);
         PrintText(stdout, TEXT_ADD_USE_ANYWAY);
         if (AnswersYes())
             return 1;
@@ -172,7 +171,7 @@ static int Encodable(const wchar_t *text)
         return 1;
     char character[8];
     character[EncodeUtf8(point, character)] = '\0';
-    PrintText(stdout, TEXT_ADD_CANNOT_ENCODE, character, point, g_session.codePage);
+    PrintText(stdout, TEXT_ADD_UNCONVERTIBLE, character, point, g_session.codePage);
     return 0;
 }
 
@@ -263,7 +262,7 @@ static int AskAction()
         }
         JudgeTarget(request, g_session.codePage, g_session.path, &g_session.verdict);
         if (g_session.verdict.refusal != ADD_ACCEPTED) {
-            TellVerdict();
+            TellVerdict(stdout, 0);
             g_session.verdict.refusal = ADD_ACCEPTED;
             g_session.verdict.warnings = combinationWarnings;
             continue;
@@ -271,32 +270,9 @@ static int AskAction()
         if (request->action == ACTION_EXEC)
             TellTargetFound(given);
         // What was said of the combination is not said again.
-        g_session.verdict.warnings &= ~combinationWarnings;
-        TellVerdict();
+        TellVerdict(stdout, g_session.verdict.warnings & ~combinationWarnings);
         return 1;
     }
-}
-
-// Writes the lines with the new one after them: a new file only where none
-// exists, an existing one through the safe replace. Returns the exit status.
-static int WriteLine(int creating)
-{
-    const AddVerdict *verdict = &g_session.verdict;
-    int written = AppendSettingLine(g_session.text, g_session.length, verdict->line, verdict->lineLength, g_written,
-                                    sizeof g_written);
-    static WriteResult result;
-    int failed = written < 0;
-    if (!failed && creating)
-        failed = CreateSettingFile(g_session.path, g_written, written, &result) != 0;
-    else if (!failed)
-        failed = ReplaceSettingFile(g_session.path, g_file.original, g_file.originalLength, g_written, written,
-                                    &result) != 0;
-    if (failed) {
-        PrintWriteFailure(stderr, g_session.shown, &result);
-        return 2;
-    }
-    PrintWriteNotes(stdout, g_session.shown, &result);
-    return 0;
 }
 
 int AddHotkeyAtConsole(const wchar_t *path, const char *shown)
@@ -324,7 +300,7 @@ int AddHotkeyAtConsole(const wchar_t *path, const char *shown)
     // refusals come before any key's.
     JudgeCombination(0, 0, g_session.text, g_session.length, &g_session.verdict);
     if (g_session.verdict.refusal == ADD_FILE_UNREADABLE || g_session.verdict.refusal == ADD_FILE_FULL) {
-        PrintAddVerdict(stderr, &g_session.verdict, &g_session.request, shown, g_session.codePage);
+        TellVerdict(stderr, 0);
         return 2;
     }
     unsigned long error = StartKeyCapture();
@@ -339,14 +315,14 @@ int AddHotkeyAtConsole(const wchar_t *path, const char *shown)
         return 1;
     }
     char line[SHOWN_SIZE];
-    ShowLine(g_session.verdict.line, g_session.verdict.lineLength, g_session.codePage, line, sizeof line);
+    ShowHotkeyLine(&g_session.request, line, sizeof line);
     PrintText(stdout, TEXT_ADD_LINE, shown, g_session.verdict.number, line);
     if (corrected)
-        PrintText(stdout, TEXT_ADD_WITH_CORRECTIONS, shown);
+        PrintText(stdout, TEXT_ADD_FIX_TOO, shown);
     PrintText(stdout, TEXT_ADD_CONFIRM);
     if (!AnswersYes()) {
         PrintText(stdout, TEXT_ADD_NOT_WRITTEN, shown);
         return 1;
     }
-    return WriteLine(creating);
+    return WriteAddedLine(path, shown, creating ? nullptr : &g_file, &g_session.verdict, &g_session.request);
 }

@@ -307,7 +307,8 @@ int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteRe
     signal(SIGXFSZ, SIG_IGN);
     static char name[WRITE_NAME_SIZE], folder[WRITE_NAME_SIZE];
     size_t nameLength = wcstombs(name, path, WRITE_NAME_SIZE);
-    if (nameLength == (size_t)-1 || nameLength >= WRITE_NAME_SIZE)
+    // (size_t)-1, a name the locale cannot hold, is beyond the size too.
+    if (nameLength >= WRITE_NAME_SIZE)
         return Fail(result, STEP_CHECK, nameLength == (size_t)-1 ? EILSEQ : ENAMETOOLONG);
     const char *slash = strrchr(name, '/');
     size_t folderLength = !slash ? 0 : slash == name ? 1 : (size_t)(slash - name);

@@ -9,13 +9,16 @@
 #include "check/check_console.h"
 #include "check/check_report.h"
 #include "check/hotkey_add_console.h"
+#include "check/hotkey_add_run.h"
 #include "platform/platform.h"
 
 // The options; the file's name follows in the report's language.
 #ifdef _WIN32
 static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en]";
+static const char ADD_SYNOPSIS[] = "vorn-check [--lang ja|en]";
 #else
 static const char SYNOPSIS[] = "vorn-check [--fix] [--lang ja|en] [--code-page N]";
+static const char ADD_SYNOPSIS[] = "vorn-check [--lang ja|en] [--code-page N]";
 #endif
 
 // The file as it is now, and the corrections that --fix wrote into it.
@@ -26,8 +29,10 @@ static void PrintUsage(FILE *out)
 {
     // Each text after the first begins with the blank line that sets it apart.
     PrintText(out, TEXT_USAGE, SYNOPSIS);
+    PrintText(out, TEXT_USAGE_ADD, ADD_SYNOPSIS);
     PrintText(out, TEXT_HELP);
     PrintText(out, TEXT_HELP_FIX);
+    PrintText(out, TEXT_HELP_ADD);
 #ifndef _WIN32
     PrintText(out, TEXT_HELP_CODE_PAGE);
 #endif
@@ -41,9 +46,8 @@ struct CheckOptions {
     unsigned codePage;
     ReportText codePageSource;
     int fix;
-#ifdef _WIN32
-    int add;  // asked at the console
-#endif
+    int addIndex;  // where the arguments of --add start; 0 without it
+    int addCount;
 };
 
 // The file to check, as it is opened and as the report names it.
@@ -127,6 +131,21 @@ static int IsHelp(const char *argument)
     return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0 || strcmp(argument, "/?") == 0;
 }
 
+// How many arguments from first on belong to --add: up to a combination,
+// an action, a target and parameters, ending before another option.
+static int AddArgumentCount(int argc, char **argv, int first)
+{
+    static const char *const OPTIONS[] = {"--fix", "--add", "--file", "--lang", "--code-page"};
+    int count = 0;
+    for (; count < 4 && first + count < argc; ++count) {
+        for (const char *option : OPTIONS) {
+            if (strcmp(argv[first + count], option) == 0 || IsHelp(argv[first + count]))
+                return count;
+        }
+    }
+    return count;
+}
+
 // Returns -1 when the check is to run; otherwise the exit status: 0 after
 // the help asked for, 2 after saying what is wrong with the command line.
 static int ParseOptions(int argc, char **argv, CheckOptions *options)
@@ -153,12 +172,20 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 #endif
         } else if (strcmp(argv[i], "--fix") == 0) {
             options->fix = 1;
-#ifdef _WIN32
-        } else if (strcmp(argv[i], "--add") == 0) {
-            options->add = 1;
-#endif
+        } else if (strcmp(argv[i], "--add") == 0 && !options->addIndex) {
+            options->addIndex = i + 1;
+            options->addCount = AddArgumentCount(argc, argv, i + 1);
+            i += options->addCount;
+        } else if (strcmp(argv[i], "--file") == 0 && i + 1 < argc && !options->file) {
+            options->file = argv[++i];
+            options->fileIndex = i;
         } else if (IsHelp(argv[i])) {
             help = 1;
+        } else if (options->addIndex && strncmp(argv[i], "--", 2) != 0) {
+            // After --add, the file is named by --file: a word more is a target or parameters with spaces.
+            PrintText(stderr, TEXT_ADD_TOO_MANY, argv[i]);
+            PrintText(stderr, TEXT_USAGE_ADD, ADD_SYNOPSIS);
+            return 2;
         } else if (!options->file && strncmp(argv[i], "--", 2) != 0) {
             options->file = argv[i];
             options->fileIndex = i;
@@ -264,14 +291,24 @@ int wmain(int argc, wchar_t **argv)
         }
         narrow[i] = arguments[i];
     }
-    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0, 0};
+    CheckOptions options = {nullptr, 0, PlatformOemCodePage(), TEXT_CODE_PAGE_SYSTEM, 0, 0, 0};
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)
         return KeepConsoleOpen(status, nullptr);
+    // --add alone, or with the file to add to, asks at the console.
+    int asked = options.addIndex && options.addCount < 2;
+    if (asked && options.addCount == 1 && !options.file) {
+        options.file = narrow[options.addIndex];
+        options.fileIndex = options.addIndex;
+    }
     CheckedFile file = {options.file ? argv[options.fileIndex] : L"setting.vorn",
                         options.file ? options.file : "setting.vorn", &options};
-    if (options.add)
+    if (asked)
         return KeepConsoleOpen(AddHotkeyAtConsole(file.path, file.shown), nullptr);
+    if (options.addIndex)
+        return KeepConsoleOpen(AddHotkeyCommand(file.path, file.shown, options.codePage, narrow + options.addIndex,
+                                                options.addCount),
+                               nullptr);
     if (options.fix)
         return KeepConsoleOpen(FixFile(&file), nullptr);
     return KeepConsoleOpen(Report(&file, 0, !OnlyOwnVisibleConsole()), &file);
@@ -289,7 +326,7 @@ int main(int argc, char **argv)
             break;
     }
     SetReportLanguage(LanguageFromName(language));
-    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0};
+    CheckOptions options = {nullptr, 0, 932, TEXT_CODE_PAGE_ASSUMED, 0, 0, 0};
     int status = ParseOptions(argc, argv, &options);
     if (status >= 0)
         return status;
@@ -301,6 +338,8 @@ int main(int argc, char **argv)
     }
     SetReportCodePage(options.codePage);
     CheckedFile file = {path, shown, &options};
+    if (options.addIndex)
+        return AddHotkeyCommand(path, shown, options.codePage, argv + options.addIndex, options.addCount);
     return options.fix ? FixFile(&file) : Report(&file, 0, 1);
 }
 #endif

@@ -385,6 +385,32 @@ TEST(VornCheckExe, FixReplacesTheFileAndKeepsEveryBackup)
     RemoveTree(directory);
 }
 
+// Lines that --add writes, into a new file and then after its last line,
+// are ones Vorn binds as asked; while Vorn runs, the next one says to restart it.
+TEST_F(VornEndToEnd, LinesAddedByVornCheckFireInVorn)
+{
+    InstallRecorder();
+    std::wstring recorder = recorderFolder_ + L"record args.exe", file = directory_ + L"setting.vorn";
+    std::string output;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en --add Ctrl+Shift+F5 EXEC \"" + recorder + L"\" \"a b\" --file"), 0u)
+        << output;
+    EXPECT_TRUE(Contains(output, "setting.vorn created, with Ctrl+Shift+F5 as line 1")) << output;
+    output.clear();
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en --add ctrl+alt+home quit --file"), 0u) << output;
+    EXPECT_TRUE(Contains(output, "the original is kept as")) << output;
+    std::string path = Encode(recorder, CP_OEMCP);
+    EXPECT_EQ(ReadBytes(file), "CS\tt\tEXEC\t" + path + "\ta b\r\nCA\t$\tQUIT\r\n");
+
+    ASSERT_TRUE(StartVorn(directory_, &vorn_)) << "CreateProcessW failed: error " << GetLastError();
+    output.clear();
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en --add Ctrl+Alt+M ALERT --file"), 0u) << output;
+    EXPECT_TRUE(Contains(output, "The new hotkey works once Vorn is restarted")) << output;
+    std::vector<std::string> lines = PressForLaunches(MOD_CONTROL | MOD_SHIFT, VK_F5, 1);
+    ASSERT_EQ(lines.size(), 1u) << "Ctrl+Shift+F5 launched nothing";
+    EXPECT_EQ(lines[0], "\"" + Encode(recorder, CP_UTF8) + "\" \"a b\"");
+    ExpectCleanEnd(PressForExit(CTRL_ALT, VK_HOME), {{MOD_CONTROL | MOD_SHIFT, VK_F5}, {CTRL_ALT, VK_HOME}});
+}
+
 TEST_F(VornEndToEnd, VornCheckSaysARunningVornMayHoldTheCombinations)
 {
     Start("CA\tE\tALERT\r\n");

@@ -18,6 +18,12 @@ cp "$folder/fix.vorn" "$folder/fix.original"
 # The same with a backup of the user's own in the way.
 cp "$folder/fix.vorn" "$folder/taken.vorn"
 echo "the user's own" >"$folder/taken.vorn.bak"
+# For --add: lines ending in LF alone; a last line without its line end; a file Vorn reads no more of.
+printf 'CA\tE\tALERT\nCA\tF\tQUIT\n' >"$folder/lf.vorn"
+cp "$folder/lf.vorn" "$folder/lf.original"
+printf 'CA\tE\tALERT\r\nCA\tF\tQUIT' >"$folder/open.vorn"
+printf 'C\tE\tQUIT\r\n%.0s' $(seq 50) >"$folder/full.vorn"
+cp "$folder/full.vorn" "$folder/full.original"
 
 passed=0
 failed=0
@@ -51,6 +57,22 @@ LANG=C.UTF-8                                      | --code-page 437 oem437.vorn 
 LANG=C.UTF-8                                      | --code-page 43x sjis.vorn    | 2 | vorn-check: not a code page: 43x
 LANG=C.UTF-8                                      | --help                       | 0 | usage: vorn-check [--fix] [--lang ja|en] [--code-page N] [FILE]
 LANG=C.UTF-8                                      | --bogus sjis.vorn            | 2 | vorn-check: not understood: --bogus
+LANG=C.UTF-8                                      | --help                       | 0 | usage: vorn-check [--lang ja|en] [--code-page N] --add COMBINATION ACTION [TARGET [PARAMETERS]] [--file FILE]
+LANG=C.UTF-8                                      | --add Ctrl+Alt+N EXEC a.exe --file lf.vorn    | 0 | lf.vorn: Ctrl+Alt+N added as line 3: CA<Tab>N<Tab>EXEC<Tab>a.exe
+LANG=C.UTF-8                                      | --add Ctrl+Alt+N ALERT --file lf.vorn         | 1 | vorn-check: Ctrl+Alt+N was not added to lf.vorn: line 3 binds it already
+LANG=ja_JP.UTF-8                                  | --file lf.vorn --add ctrl+alt+左方向キー QUIT  | 0 | lf.vorn: 「Ctrl+Alt+左方向キー」を 4 行目に追加しました: CA<タブ>LEFT<タブ>QUIT
+LANG=C.UTF-8                                      | --file open.vorn --add Alt+Num5 ALERT         | 0 | open.vorn has mistakes that --fix corrects; they are corrected in the same write:
+LANG=C.UTF-8                                      | --file new.vorn --add Ctrl+Shift+F5 ALERT     | 0 | new.vorn created, with Ctrl+Shift+F5 as line 1: CS<Tab>t<Tab>ALERT
+LANG=C.UTF-8                                      | --file new.vorn --add Ctrl+Alt+Left QUIT      | 0 | To use it, start Vorn with the folder of new.vorn as its working folder
+LANG=C.UTF-8                                      | --file full.vorn --add Ctrl+Alt+N ALERT       | 1 | it has 50 lines already, and Vorn reads only the first 50
+LANG=C.UTF-8                                      | --file gone.vorn --add N ALERT                | 1 | add this line to gone.vorn yourself (<Tab> is a tab): <Tab>N<Tab>ALERT
+LANG=C.UTF-8                                      | --file gone.vorn --add Ctrl+F12 ALERT         | 1 | no character that a settings line can hold stands for this key
+LANG=C.UTF-8                                      | --file gone.vorn --add Ctrl+Alt+C EXEC C:\café.exe | 1 | "é" (U+00E9) cannot be written in code page 932
+LANG=C.UTF-8                                      | --code-page 437 --file cafe.vorn --add Ctrl+Alt+C EXEC C:\café.exe | 0 | cafe.vorn created
+LANG=C.UTF-8                                      | --file gone.vorn --add Ctrl+Alt+C EXEC a b c  | 2 | c is one more: put a target or parameters with spaces in quotes
+LANG=C.UTF-8                                      | --file gone.vorn --add Ctrl+Alt+Enter ALERT   | 1 | no character that a settings line can hold stands for this key
+LANG=C.UTF-8                                      | --file gone.vorn --add Hyper+N ALERT          | 2 | vorn-check: "Hyper" is not a modifier key
+LANG=C.UTF-8                                      | new.vorn                                      | 1 | new.vorn: 2 lines: 2 bound, 0 rejected, 0 blank; 1 bound with warnings
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | one file is checked at a time, and oem437.vorn is a second one
 LANG=C.UTF-8                                      | sjis.vorn oem437.vorn        | 2 | usage: vorn-check [--fix] [--lang ja|en] [--code-page N] [FILE]
 LANG=C.UTF-8                                      | fix.vorn                     | 1 | run vorn-check --fix fix.vorn
@@ -66,6 +88,17 @@ expect '[ "$(cat "$folder/fix.vorn")" = "$(printf "CA\tE\tALERT\r\nCA\tF\tALERT\
 expect '[ ! -e "$folder/fix.vorn.2.bak" ]' "the run with nothing to correct made a backup"
 expect '[ "$(cat "$folder/taken.vorn.bak")" = "the user'"'"'s own" ] && cmp -s "$folder/fix.original" "$folder/taken.vorn.2.bak"' \
     "a backup in the way was overwritten"
+expect '[ "$(cat "$folder/lf.vorn")" = "$(printf "CA\tE\tALERT\nCA\tF\tQUIT\nCA\tN\tEXEC\ta.exe\nCA\tLEFT\tQUIT")" ] &&
+    cmp -s "$folder/lf.original" "$folder/lf.vorn.bak" && [ -e "$folder/lf.vorn.2.bak" ] && [ ! -e "$folder/lf.vorn.3.bak" ]' \
+    "--add to a file of LF lines: $(od -c "$folder/lf.vorn")"
+expect '[ "$(od -c <"$folder/open.vorn")" = "$(printf "CA\tE\tALERT\r\nCA\tF\tQUIT\r\nA\te\tALERT\r\n" | od -c)" ]' \
+    "--add to a file without a final line end: $(od -c "$folder/open.vorn")"
+expect '[ "$(od -c <"$folder/new.vorn")" = "$(printf "CS\tt\tALERT\r\nCA\tLEFT\tQUIT\r\n" | od -c)" ] && [ ! -e "$folder/new.vorn.2.bak" ]' \
+    "--add to a missing file: $(od -c "$folder/new.vorn")"
+expect '[ "$(od -c <"$folder/cafe.vorn")" = "$(printf "CA\tC\tEXEC\tC:\\\\caf\x82.exe\r\n" | od -c)" ]' \
+    "--add in code page 437: $(od -c "$folder/cafe.vorn")"
+expect 'cmp -s "$folder/full.original" "$folder/full.vorn" && [ ! -e "$folder/full.vorn.bak" ] && [ ! -e "$folder/gone.vorn" ]' \
+    "a refused --add wrote"
 
 # A folder nobody may write in; root may write anywhere, so nobody runs it.
 mkdir "$folder/locked"

@@ -3,13 +3,11 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "check/check_console.h"
 #include "check/check_report.h"
-#include "check/hotkey_add_report.h"
 #include "check_agreement.h"
 #include "fake_platform.h"
 
@@ -611,43 +609,6 @@ TEST(ReportTexts, EveryTextIsInBothLanguagesWithTheSameArguments)
         EXPECT_EQ(LanguageFromName(name), REPORT_JAPANESE) << name;
     for (const char *name : {"C.UTF-8", "en_US.UTF-8", "", "j", (const char *)nullptr})
         EXPECT_EQ(LanguageFromName(name), REPORT_ENGLISH) << (name ? name : "null");
-}
-
-// Every refusal of a hotkey to add is said, each in words of its own, in
-// both languages; those of the combination name it; each warning is a
-// line of its own.
-TEST(AddVerdictReport, SaysEachRefusalAndWarningInItsOwnWords)
-{
-    HotkeyRequest request = {MOD_CONTROL | MOD_ALT, 'N', ACTION_ALERT, "", ""};
-    for (ReportLanguage language : {REPORT_ENGLISH, REPORT_JAPANESE}) {
-        SetReportLanguage(language);
-        std::vector<std::string> said;
-        for (int refusal = ADD_FILE_UNREADABLE; refusal <= ADD_LINE_TOO_LONG; ++refusal) {
-            AddVerdict verdict = {};
-            verdict.refusal = (AddRefusal)refusal;
-            verdict.earlierLine = 3;
-            verdict.character = 0x263A;
-            std::string text = Printed([&](FILE *out) { PrintAddVerdict(out, &verdict, &request, "setting.vorn", 932); });
-            EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << refusal << ": " << text;
-            for (const std::string &earlier : said)
-                EXPECT_NE(text, earlier) << refusal;
-            said.push_back(text);
-            bool aboutCombination = refusal == ADD_NO_KEY_CHARACTER || refusal == ADD_RESERVED ||
-                                    refusal == ADD_DUPLICATE || refusal == ADD_HELD_ELSEWHERE ||
-                                    refusal == ADD_HELD_VORN_RUNNING;
-            EXPECT_EQ(text.find("Ctrl+Alt+N") != std::string::npos, aboutCombination) << text;
-        }
-        AddVerdict verdict = {};
-        verdict.warnings = ADD_WARN_NO_MODIFIER | ADD_WARN_TYPES_CHARACTER | ADD_WARN_RARE_KEY |
-                           ADD_WARN_TARGET_MISSING | ADD_WARN_PARAMETER_QUOTES;
-        verdict.typedCount = 2;
-        verdict.typed[0] = {0x415, "\xc5\x84"};
-        verdict.typed[1] = {0x407, "n"};
-        std::string text = Printed([&](FILE *out) { PrintAddVerdict(out, &verdict, &request, "setting.vorn", 932); });
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6) << text;
-        EXPECT_NE(text.find("\xc5\x84"), std::string::npos) << text;
-    }
-    SetReportLanguage(REPORT_ENGLISH);
 }
 
 }  // namespace
