@@ -33,7 +33,9 @@ static void PrintUsage(FILE *out)
     PrintText(out, TEXT_HELP);
     PrintText(out, TEXT_HELP_FIX);
     PrintText(out, TEXT_HELP_ADD);
-#ifndef _WIN32
+#ifdef _WIN32
+    PrintText(out, TEXT_HELP_ADD_CONSOLE);
+#else
     PrintText(out, TEXT_HELP_CODE_PAGE);
 #endif
     PrintText(out, TEXT_HELP_EXIT);

@@ -502,9 +502,9 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     MSG message;
     EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) << "the hook let Ctrl+Alt+H through";
     UnregisterHotKey(nullptr, 7);
-    for (const char *part : {"another program holds Ctrl+Alt+H", "Press another combination.",
+    for (const char *part : {"Ctrl+Alt+H cannot be added: another program holds it", "Press another combination.",
                              "Ctrl+Alt+N: the line begins with the modifiers \"CA\" and the key \"N\"",
-                             "The target was found."})
+                             "The target was found.", "setting.vorn created, with Ctrl+Alt+N as line 1"})
         EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
     EXPECT_EQ(ReadBytes(file), "CA\tN\tEXEC\t" + recorder + "\tmemo one\r\n");
     // A full-width a, as the IME types it, in the console's code page.
