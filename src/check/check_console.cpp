@@ -13,7 +13,8 @@ static int IsSpace(wchar_t c)
     return c == L' ' || c == L'\x3000' || c == L'\t' || c == L'\r' || c == L'\n';
 }
 
-int SaysYes(const wchar_t *answer)
+// Whether the answer is one of the words, spaces around it aside.
+static int SaysOneOf(const wchar_t *answer, const wchar_t *const *words, int count)
 {
     while (IsSpace(*answer))
         ++answer;
@@ -24,12 +25,11 @@ int SaysYes(const wchar_t *answer)
         if (!IsSpace(*rest))
             return 0;
     }
-    static const wchar_t *const YES[] = {L"Y", L"YES", L"\x306F\x3044"};  // はい
-    for (const wchar_t *yes : YES) {
+    for (int word = 0; word < count; ++word) {
         int i = 0;
-        while (i < length && yes[i] && Folded(answer[i]) == yes[i])
+        while (i < length && words[word][i] && Folded(answer[i]) == words[word][i])
             ++i;
-        if (i == length && !yes[i])
+        if (i == length && !words[word][i])
             return 1;
     }
     return 0;
@@ -45,4 +45,17 @@ int ChosenNumber(const wchar_t *answer, int count)
         ++rest;
     int number = digit >= L'1' && digit <= L'9' ? digit - L'0' : 0;
     return *rest || number > count ? 0 : number;
+}
+
+int SaysYes(const wchar_t *answer)
+{
+    static const wchar_t *const YES[] = {L"Y", L"YES", L"\x306F\x3044"};  // はい
+    return SaysOneOf(answer, YES, 3);
+}
+
+int SaysLetter(const wchar_t *answer, wchar_t letter)
+{
+    const wchar_t word[2] = {letter, L'\0'};
+    const wchar_t *const words[] = {word};
+    return SaysOneOf(answer, words, 1);
 }

@@ -24,5 +24,7 @@ int ChosenNumber(const wchar_t *answer, int count);
 // Whether questions can be asked: both the answers and the report are at
 // a console (a terminal elsewhere), not a file, a pipe or a script.
 int AnswersCanBeAsked();
+// The capital letter alone, in either case and width, with spaces around it.
+int SaysLetter(const wchar_t *answer, wchar_t letter);
 
 #endif

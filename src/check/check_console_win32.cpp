@@ -32,7 +32,7 @@ void ReadAnswer(wchar_t *answer, int capacity)
         }
         return;
     }
-    char bytes[64];
+    char bytes[4096];  // a dropped path, in a double-byte code page
     int length = 0;
     DWORD read = 0;
     while (length < (int)sizeof bytes && ReadFile(input, bytes + length, 1, &read, nullptr) && read == 1 &&

@@ -335,6 +335,40 @@ static const char *const ENGLISH[TEXT_COUNT] = {
     "%s is renamed to %s",
     /* TEXT_RENAME_FAILED */
     "vorn-check: %s could not be renamed to %s (system error %d)",
+    /* TEXT_ADD_PRESS */ "\nPress the key combination to assign (Esc: cancel)",
+    /* TEXT_ADD_COMBINATION */ "%s: the line begins with the modifiers \"%s\" and the key \"%s\"",
+    /* TEXT_ADD_CANCELLED */ "Cancelled; %s was not changed.",
+    /* TEXT_ADD_PRESS_ANOTHER */ "Press another combination.",
+    /* TEXT_ADD_USE_ANYWAY */
+    "To use this combination anyway, type Y and press Enter; to press another, press Enter alone.",
+    /* TEXT_ADD_TARGET */
+    "\nWhat to run: drag a program, document or folder onto this window, or type an address"
+    " (ALERT: test alert, QUIT: quit)",
+    /* TEXT_ADD_PARAMETERS */ "Parameters to pass (press Enter alone for none):",
+    /* TEXT_ADD_OFFER_SHORT_NAME */
+    "Its short name %s can be written: to use it, type Y and press Enter; to give another, press Enter alone.",
+    /* TEXT_ADD_TARGET_FOUND */ "The target was found.",
+    /* TEXT_ADD_TARGET_UNKNOWN */ "Whether the target exists is the shell's to tell when the hotkey is pressed.",
+    /* TEXT_ADD_CONFIRM */
+    "To add this line, type Y and press Enter; to leave the file as it is, press Enter alone.",
+    /* TEXT_ADD_NOT_WRITTEN */ "%s was not changed.",
+    /* TEXT_ADD_NO_CAPTURE */
+    "vorn-check: the keyboard cannot be watched here (error %lu); give the combination on the command line:\n"
+    "  vorn-check --add COMBINATION ACTION [TARGET [PARAMETERS]]",
+    /* TEXT_OFFER_CREATE */
+    "\nsetting.vorn is missing. Add a hotkey and create it? (Y: create, Enter: close)",
+    /* TEXT_OFFER_ADD */ "\nA: add a hotkey",
+    /* TEXT_ADD_NO_CONSOLE */
+    "vorn-check: --add asks for the combination at a console, and there is none here; give it on the command"
+    " line:\n  vorn-check --add COMBINATION ACTION [TARGET [PARAMETERS]]",
+    /* TEXT_ADD_LINE */ "\nThe line to add to %s, as its line %d:\n  %s",
+    /* TEXT_ADD_REFUSED */ "%s cannot be added: %s",
+    /* TEXT_ADD_CAUTION */ "warning: %s",
+    /* TEXT_ADD_FIX_TOO */
+    "%s also has mistakes that --fix corrects: they are corrected in the same write.",
+    /* TEXT_HELP_ADD_CONSOLE */
+    "\n--add alone (or --add FILE) asks at the console: press the combination,\n"
+    "then drag what it opens onto the window, and answer Y to write the line.",
 };
 
 static const char *const JAPANESE[TEXT_COUNT] = {
@@ -692,6 +726,43 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "「%s」のファイル名を「%s」に変更しました。",
     /* TEXT_RENAME_FAILED */
     "vorn-check: 「%s」のファイル名を「%s」に変更できませんでした (システム エラー %d)。",
+    /* TEXT_ADD_PRESS */ "\n割り当てるキーの組み合わせを押してください (Esc: 中止)",
+    /* TEXT_ADD_COMBINATION */ "%s: 行の修飾キーの欄は「%s」、キーの欄は「%s」になります。",
+    /* TEXT_ADD_CANCELLED */ "中止しました。%s は変更されていません。",
+    /* TEXT_ADD_PRESS_ANOTHER */ "別の組み合わせを押してください。",
+    /* TEXT_ADD_USE_ANYWAY */
+    "この組み合わせを使用する場合は Y を入力して Enter キーを、別の組み合わせを押す場合は Enter キーだけを"
+    "押してください。",
+    /* TEXT_ADD_TARGET */
+    "\n実行する内容: プログラム・文書・フォルダーをこのウィンドウにドラッグするか、アドレスを入力してください"
+    " (ALERT: テスト表示、QUIT: 終了)",
+    /* TEXT_ADD_PARAMETERS */ "渡すパラメーター (ない場合は Enter キーだけを押してください):",
+    /* TEXT_ADD_OFFER_SHORT_NAME */
+    "短い名前「%s」なら書けます。短い名前を使用する場合は Y を入力して Enter キーを、別の内容を指定する場合は"
+    " Enter キーだけを押してください。",
+    /* TEXT_ADD_TARGET_FOUND */ "対象が見つかりました。",
+    /* TEXT_ADD_TARGET_UNKNOWN */ "対象があるかどうかは、ホット キーを押したときにシェルが判断します。",
+    /* TEXT_ADD_CONFIRM */
+    "この行を追加する場合は Y を入力して Enter キーを、ファイルを変更しない場合は Enter キーだけを押して"
+    "ください。",
+    /* TEXT_ADD_NOT_WRITTEN */ "%s は変更されていません。",
+    /* TEXT_ADD_NO_CAPTURE */
+    "vorn-check: ここではキーボードの入力を受け取れません (エラー %lu)。組み合わせをコマンド ラインで"
+    "指定してください:\n"
+    "  vorn-check --add 組み合わせ 動作 [対象 [パラメーター]]",
+    /* TEXT_OFFER_CREATE */
+    "\nsetting.vorn がありません。ホット キーを追加して作成しますか? (Y: 作成する、Enter: 閉じる)",
+    /* TEXT_OFFER_ADD */ "\nA: ホット キーを追加",
+    /* TEXT_ADD_NO_CONSOLE */
+    "vorn-check: --add で組み合わせを押して指定できるのはコンソールだけです。組み合わせをコマンド ラインで"
+    "指定してください:\n  vorn-check --add 組み合わせ 動作 [対象 [パラメーター]]",
+    /* TEXT_ADD_LINE */ "\n%s の %d 行目に追加する行:\n  %s",
+    /* TEXT_ADD_REFUSED */ "「%s」は追加できません。%s",
+    /* TEXT_ADD_CAUTION */ "警告: %s",
+    /* TEXT_ADD_FIX_TOO */ "%s には --fix で修正できる誤りもあります。行の追加と同時に修正します。",
+    /* TEXT_HELP_ADD_CONSOLE */
+    "\n--add だけ (または --add ファイル名) を指定すると、コンソールで確認しながら\n"
+    "追加します。組み合わせを押し、開くものをウィンドウにドラッグして、Y で行を書き込みます。",
 };
 
 // NOLINTEND(bugprone-suspicious-missing-comma)

@@ -143,6 +143,15 @@ ActionCode ActionFromName(const char *name)
     return ACTION_NONE;
 }
 
+const char *ActionNameOf(ActionCode action)
+{
+    for (const ActionName *entry = ActionNameTable; entry->name; ++entry) {
+        if (entry->action == action)
+            return entry->name;
+    }
+    return nullptr;
+}
+
 int KeyField(int keyCode, char *field)
 {
     const char *name = VornKeyName("", 0, keyCode);
@@ -283,11 +292,7 @@ int BuildSettingLine(const HotkeyRequest *request, unsigned codePage, char *line
                      unsigned *unconvertible)
 {
     char key[8], target[SETTING_LINE_SIZE], parameters[SETTING_LINE_SIZE];
-    const char *action = nullptr;
-    for (const ActionName *entry = ActionNameTable; entry->name; ++entry) {
-        if (entry->action == request->action)
-            action = entry->name;
-    }
+    const char *action = ActionNameOf(request->action);
     int keyLength = KeyField(request->keyCode, key);
     if (keyLength == 0 || !action)
         return 0;

@@ -38,6 +38,9 @@ CombinationError ParseCombination(const char *text, ParsedCombination *combinati
 // An action's name in any case ("exec"); ACTION_NONE for another word.
 ActionCode ActionFromName(const char *name);
 
+// The name Vorn reads for an action ("EXEC"); null for ACTION_NONE.
+const char *ActionNameOf(ActionCode action);
+
 // The key field Vorn reads for a virtual-key code: its name where Vorn has
 // one (LEFT), else the one character whose code it is ("t" for F5, "$" for
 // Home). Returns the field's length, 0 where no character Vorn can read

@@ -50,7 +50,7 @@ void AddReason(const AddVerdict *verdict, const HotkeyRequest *request, unsigned
     case ADD_HELD_VORN_RUNNING: snprintf(reason, size, "%s", Text(TEXT_ADD_HELD_VORN_RUNNING)); break;
     case ADD_NO_TARGET: snprintf(reason, size, "%s", Text(TEXT_ADD_NO_TARGET)); break;
     case ADD_TARGET_NOT_TAKEN:
-        snprintf(reason, size, Text(TEXT_ADD_TARGET_NOT_TAKEN), request->action == ACTION_QUIT ? "QUIT" : "ALERT");
+        snprintf(reason, size, Text(TEXT_ADD_TARGET_NOT_TAKEN), ActionNameOf(request->action));
         break;
     case ADD_TAB_IN_TEXT: snprintf(reason, size, "%s", Text(TEXT_ADD_TAB_IN_TEXT)); break;
     case ADD_QUOTE_IN_TARGET: snprintf(reason, size, "%s", Text(TEXT_ADD_QUOTE_IN_TARGET)); break;
@@ -70,7 +70,7 @@ void ShowHotkeyLine(const HotkeyRequest *request, char *shown, int capacity)
     char key[8] = "";
     KeyField(request->keyCode, key);
     unsigned modifiers = request->modifiers;
-    const char *action = request->action == ACTION_EXEC ? "EXEC" : request->action == ACTION_ALERT ? "ALERT" : "QUIT";
+    const char *action = ActionNameOf(request->action) ? ActionNameOf(request->action) : "";
     int parameters = request->parameters[0] != '\0';
     snprintf(shown, (size_t)capacity, "%s%s%s%s%s%s%s%s%s%s%s%s", modifiers & MOD_CONTROL ? "C" : "",
              modifiers & MOD_ALT ? "A" : "", modifiers & MOD_SHIFT ? "S" : "", modifiers & MOD_WIN ? "W" : "", tab,

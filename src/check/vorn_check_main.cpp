@@ -10,6 +10,7 @@
 #include "check/check_open.h"
 #include "check/check_questions.h"
 #include "check/check_report.h"
+#include "check/hotkey_add_console.h"
 #include "check/hotkey_add_run.h"
 #include "platform/platform.h"
 
@@ -25,6 +26,8 @@ static const char ADD_SYNOPSIS[] = "vorn-check [--lang ja|en] [--code-page N]";
 // The file as it is now, and the corrections that --fix wrote into it.
 static SettingFix g_fix;
 static SettingFix g_applied;
+// Why the file could not be opened, once it could not.
+static OpenProbe g_openProbe;
 
 static void PrintUsage(FILE *out)
 {
@@ -35,7 +38,9 @@ static void PrintUsage(FILE *out)
     PrintText(out, TEXT_HELP_FIX);
     PrintText(out, TEXT_HELP_QUESTIONS);
     PrintText(out, TEXT_HELP_ADD);
-#ifndef _WIN32
+#ifdef _WIN32
+    PrintText(out, TEXT_HELP_ADD_CONSOLE);
+#else
     PrintText(out, TEXT_HELP_CODE_PAGE);
 #endif
     PrintText(out, TEXT_HELP_EXIT);
@@ -73,7 +78,7 @@ struct ReportPlace {
 // or elsewhere a terminal.
 static int CannotOpen(const CheckedFile *file)
 {
-    static OpenProbe probe;
+    OpenProbe &probe = g_openProbe;
     PrintCannotOpen(stderr, file->path, file->shown, &probe);
 #ifdef _WIN32
     int mayAsk = OnlyOwnVisibleConsole();
@@ -238,14 +243,43 @@ static int ParseOptions(int argc, char **argv, CheckOptions *options)
 }
 
 #ifdef _WIN32
+// A missing setting.vorn, double-clicked: the first hotkey is offered,
+// which creates the file; Enter alone closes the window. Returns the
+// status, or -1 when not offered.
+static int OfferToCreate(int status, const CheckedFile *file)
+{
+    if (!file || status != 2)
+        return -1;
+    const wchar_t *name = file->path;
+    for (const wchar_t *c = file->path; *c; ++c) {
+        if (*c == L'\\' || *c == L'/')
+            name = c + 1;
+    }
+    // A file an editor saved under the name with an extension was offered for renaming instead.
+    if (_wcsicmp(name, L"setting.vorn") != 0 || g_openProbe.failure != OPEN_NOT_FOUND || g_openProbe.nearName[0])
+        return -1;
+    wchar_t answer[64];
+    PrintText(stdout, TEXT_OFFER_CREATE);
+    ReadAnswer(answer, 64);
+    if (!SaysYes(answer))
+        return status;
+    status = AddHotkeyAtConsole(file->path, file->shown);
+    PrintText(stdout, TEXT_PRESS_ENTER);
+    ReadAnswer(answer, 64);
+    return status;
+}
+
 // Where the window closes with vorn-check, its report waits for Enter; the
 // corrections it shows are offered there first, then what only the user
-// knows is asked.
+// knows is asked, and once nothing is left to correct, a new hotkey.
 static int KeepConsoleOpen(int status, const CheckedFile *file)
 {
     if (!OnlyOwnVisibleConsole())
         return status;
     wchar_t answer[64] = L"";
+    int created = OfferToCreate(status, file);
+    if (created >= 0)
+        return created;
     if (file && status == 1) {
         int offered = FixChangesFile(&g_fix);
         if (offered) {
@@ -256,8 +290,16 @@ static int KeepConsoleOpen(int status, const CheckedFile *file)
             return status;
         status = FixFile(file, !file->options->noQuestions, status);
     }
+    int addable = file && status != 2 && !FixChangesFile(&g_fix);
+    if (addable)
+        PrintText(stdout, TEXT_OFFER_ADD);
     PrintText(stdout, TEXT_PRESS_ENTER);
     ReadAnswer(answer, 64);
+    if (addable && SaysLetter(answer, L'A')) {
+        status = AddHotkeyAtConsole(file->path, file->shown);
+        PrintText(stdout, TEXT_PRESS_ENTER);
+        ReadAnswer(answer, 64);
+    }
     return status;
 }
 
@@ -295,8 +337,16 @@ int wmain(int argc, wchar_t **argv)
     int status = ParseOptions(argc, narrow, &options);
     if (status >= 0)
         return KeepConsoleOpen(status, nullptr);
+    // --add alone, or with the file to add to, asks at the console.
+    int asked = options.addIndex && options.addCount < 2;
+    if (asked && options.addCount == 1 && !options.file) {
+        options.file = narrow[options.addIndex];
+        options.fileIndex = options.addIndex;
+    }
     CheckedFile file = {options.file ? argv[options.fileIndex] : L"setting.vorn",
                         options.file ? options.file : "setting.vorn", &options};
+    if (asked)
+        return KeepConsoleOpen(AddHotkeyAtConsole(file.path, file.shown), nullptr);
     if (options.addIndex)
         return KeepConsoleOpen(AddHotkeyCommand(file.path, file.shown, options.codePage, narrow + options.addIndex,
                                                 options.addCount),

@@ -3,6 +3,7 @@
 // program or by a running Vorn, targets the shell would not find, a console
 // that stays open only when its own and keeps its code page, and a report
 // redirected in the code page the console's own tools read.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct Start {
     HANDLE screen = nullptr;        // or a console screen of the test's own
     std::string typed = "\r\n";     // its standard input: one Enter
     std::string *errors = nullptr;  // standard error apart from the output
+    // What the test does while the check runs, given the check's process,
+    // the output's pipe and what has been read from it so far.
+    std::function<void(HANDLE process, HANDLE output, std::string *text)> meanwhile;
 };
 
 // What is in the pipe now, without waiting for more: a console the check
@@ -68,6 +72,8 @@ DWORD RunCheck(const std::wstring &file, std::string *output, const std::wstring
         CloseHandle(errorWrite);
     DWORD written = 0;
     WriteFile(inputWrite, start.typed.data(), (DWORD)start.typed.size(), &written, nullptr);
+    if (start.meanwhile)
+        start.meanwhile(process.hProcess, readEnd, output);
     DWORD code = (DWORD)-1;
     if (WaitForSingleObject(process.hProcess, WAIT_MS) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
@@ -94,6 +100,22 @@ DWORD RunCheck(const std::wstring &file, std::string *output, const std::wstring
 bool Contains(const std::string &text, const std::string &part)
 {
     return text.find(part) != std::string::npos;
+}
+
+// Reads the check's output until part has appeared count times in all.
+bool WaitForOutput(HANDLE pipe, std::string *text, const std::string &part, size_t count = 1)
+{
+    for (DWORD waited = 0;; waited += 20) {
+        Drain(pipe, text);
+        size_t found = 0;
+        for (size_t at = text->find(part); at != std::string::npos; at = text->find(part, at + 1))
+            ++found;
+        if (found >= count)
+            return true;
+        if (waited >= WAIT_MS)
+            return false;
+        Sleep(20);
+    }
 }
 
 // Redirected output as a reader taking it in the code page sees it, in UTF-8.
@@ -458,6 +480,80 @@ TEST_F(VornEndToEnd, VornCheckWarnsOfTargetsTheShellWouldNotFind)
             warned.push_back(line);
     }
     EXPECT_EQ(warned, (std::vector<int>{2, 7})) << output;
+}
+
+// Adding a hotkey at a console: the combination pressed into the hook that
+// the prompt stands for, a held one refused with a new try, the target
+// dropped on the window as the console pastes it, a Y; then Vorn started in
+// that folder fires it. Esc leaves no file.
+TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
+{
+    std::string recorder = InstallRecorder();
+    std::wstring file = directory_ + L"setting.vorn";
+    const std::string prompt = "Press the key combination to assign (Esc: cancel)";
+    struct Start console;  // the fixture has a Start of its own
+    console.flags = CREATE_NEW_CONSOLE;
+    console.meanwhile = [&](HANDLE, HANDLE output, std::string *text) {
+        ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
+        Press(0, VK_ESCAPE);
+    };
+    std::string output;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en --add", console), 1u) << output;
+    EXPECT_TRUE(Contains(output, "Cancelled; ")) << output;
+    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Double-clicked with no setting.vorn, it offers to add a hotkey and
+    // create the file; after a clean report, to add one (A). Its questions
+    // are on its own console: Esc is pressed until the capture takes it.
+    struct Start doubleClick;
+    doubleClick.flags = CREATE_NEW_CONSOLE;
+    doubleClick.ownConsole = true;
+    bool waited = false;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 2u);
+    EXPECT_TRUE(waited) << "the offer was not asked";
+    doubleClick.typed = "y\r\n\r\n";
+    doubleClick.meanwhile = [](HANDLE process, HANDLE, std::string *) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            Press(0, VK_ESCAPE);
+            if (WaitForSingleObject(process, 100) == WAIT_OBJECT_0)
+                break;
+        }
+    };
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 1u) << "no capture to cancel";
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, CTRL_ALT, 'H'));
+    console.typed = "\"" + recorder + "\"\r\nmemo one\r\ny\r\n";
+    console.meanwhile = [&](HANDLE, HANDLE output, std::string *text) {
+        ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
+        Press(CTRL_ALT, 'H');
+        ASSERT_TRUE(WaitForOutput(output, text, prompt, 2)) << *text;
+        Press(CTRL_ALT, 'N');
+    };
+    output.clear();
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en --add", console), 0u) << output;
+    // The hook took the press before its holder could.
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) << "the hook let Ctrl+Alt+H through";
+    UnregisterHotKey(nullptr, 7);
+    for (const char *part : {"Ctrl+Alt+H cannot be added: another program holds it", "Press another combination.",
+                             "Ctrl+Alt+N: the line begins with the modifiers \"CA\" and the key \"N\"",
+                             "The target was found.", "setting.vorn created, with Ctrl+Alt+N as line 1"})
+        EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
+    EXPECT_EQ(ReadBytes(file), "CA\tN\tEXEC\t" + recorder + "\tmemo one\r\n");
+    // A full-width a, as the IME types it, in the console's code page.
+    doubleClick.typed = Encode(L"\xFF41\r\n\r\n", GetOEMCP());
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 1u) << "no hotkey to add was offered";
+    EXPECT_TRUE(waited);
+    doubleClick.typed = "\r\n";
+    doubleClick.meanwhile = nullptr;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang en", doubleClick, &waited), 0u) << "Enter alone did not close it";
+
+    ASSERT_TRUE(StartVorn(directory_, &vorn_));
+    std::vector<std::string> launches = PressForLaunches(CTRL_ALT, 'N', 1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_TRUE(Contains(launches[0], "memo one")) << launches[0];
 }
 
 }  // namespace

@@ -134,6 +134,38 @@ TEST_F(HotkeyAdd, AddsTheLineAfterTheLastWithTheFilesOwnLineEnd)
     EXPECT_EQ(AppendSettingLine("C\tE\tQUIT\r\n", 10, "CA\tN\tALERT", 10, small, sizeof small), -1);
 }
 
+// The line goes after the text --fix would write, never after text whose
+// lines vorn-check cannot tell.
+TEST_F(HotkeyAdd, AddsAfterTheFileAsCorrectedOrNotAtAll)
+{
+    static SettingFix fix;
+    const std::string utf16("\xff\xfe" "C\0A\0\t\0E\0\t\0Q\0U\0I\0T\0\r\0\n\0", 24);
+    const struct {
+        std::string file;
+        const char *base;  // null: none
+        int corrected;
+    } cases[] = {
+        {"CA\tE\tALERT\r\n", "CA\tE\tALERT\r\n", 0},
+        {"ca\tE\tALERT\r\nCA\tF\tQUIT", "CA\tE\tALERT\r\nCA\tF\tQUIT\r\n", 1},
+        {utf16, "CA\tE\tQUIT\r\n", 1},
+        {"\xef\xbb\xbf" "CA\tE\tEXEC\tC:\\\xe3\x83\x86.exe\n", "CA\tE\tEXEC\tC:\\\x83\x65.exe\n", 1},
+        // A character code page 932 lacks, and NULs joining bytes into UTF-8: nothing to add after.
+        {"CA\tE\tEXEC\tC:\\\xf0\x9f\x98\x80.exe\n", nullptr, 0},
+        {std::string("CA\tE\tEXEC\tC:\\\xd0\0\xa7.exe\n", 21), nullptr, 0},
+        {std::string(FIX_FILE_SIZE + 1, '\n'), nullptr, 0},
+    };
+    for (const auto &c : cases) {
+        FixSettingText(c.file.data(), (int)c.file.size(), 932, &fix);
+        int length = -1, corrected = -1;
+        const char *base = AddBaseText(&fix, &length, &corrected);
+        EXPECT_EQ(base != nullptr, c.base != nullptr) << testing::PrintToString(c.file);
+        if (base && c.base) {
+            EXPECT_EQ(std::string(base, length), c.base) << testing::PrintToString(c.file);
+            EXPECT_EQ(corrected, c.corrected) << testing::PrintToString(c.file);
+        }
+    }
+}
+
 std::string KeyFieldOf(const char *line)
 {
     const char *key = strchr(line, '\t') + 1;

@@ -743,3 +743,11 @@ TEST(ConsoleAnswer, IsYesOnlyForYYesOrHaiInEitherCaseAndWidth)
     for (const wchar_t *no : {L"", L"\r\n", L"n", L"yikes", L"y y", L"ye", L"\x3044\x3044\x3048"})
         EXPECT_FALSE(SaysYes(no)) << (const void *)no;
 }
+
+TEST(ConsoleAnswer, IsTheLetterAloneInEitherCaseAndWidth)
+{
+    for (const wchar_t *a : {L"A", L"a", L"\xFF21", L"\xFF41", L" a\r\n"})
+        EXPECT_TRUE(SaysLetter(a, L'A')) << (const void *)a;
+    for (const wchar_t *other : {L"", L"\r\n", L"Y", L"aa", L"a b", L"add"})
+        EXPECT_FALSE(SaysLetter(other, L'A')) << (const void *)other;
+}
