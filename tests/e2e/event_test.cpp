@@ -44,7 +44,7 @@ TEST_F(VornEndToEnd, TheAlertIsOwnedByTheWindowAndHotkeysStillWorkWhileItIsOpen)
     EXPECT_EQ(PressForLaunches(CTRL_ALT, 'E', 1).size(), 1u) << "a hotkey pressed during the alert was not handled";
 
     CloseBox(box);
-    for (int i = 0; i < 60 && IsWindow(box); ++i)
+    for (DWORD waited = 0; waited < WAIT_MS && IsWindow(box); waited += 50)
         Sleep(50);
     box = PressForBox(CTRL_ALT, 'T');
     ASSERT_NE(box, nullptr) << "no second alert";

@@ -308,7 +308,7 @@ TEST_F(VornEndToEnd, OnlyARightButtonReleaseOnTheIconOpensTheMenu)
 
     // Away from the menu, a click closes it and leaves Vorn running.
     ClickAt(5, GetSystemMetrics(SM_CYSCREEN) - 5);
-    for (int i = 0; i < 40 && IsWindowVisible(menu); ++i)
+    for (DWORD waited = 0; waited < WAIT_MS && IsWindowVisible(menu); waited += 50)
         Sleep(50);
     EXPECT_FALSE(IsWindowVisible(menu));
     EXPECT_EQ(WaitForExit(&vorn_, 300), (DWORD)STILL_ACTIVE);

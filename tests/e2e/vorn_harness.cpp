@@ -115,6 +115,21 @@ static HWND FindProcessWindow(DWORD processId, const wchar_t *className, const w
     return search.found;
 }
 
+// Whether the process has loaded the module of that name.
+static bool HasModule(HANDLE process, const wchar_t *name)
+{
+    HMODULE modules[256];
+    DWORD bytes = 0;
+    if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL))
+        return false;
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 256; ++i) {
+        wchar_t module[MAX_PATH] = L"";
+        if (GetModuleBaseNameW(process, modules[i], module, MAX_PATH) && lstrcmpiW(module, name) == 0)
+            return true;
+    }
+    return false;
+}
+
 bool StartVorn(const std::wstring &directory, VornProcess *vorn)
 {
     return StartVornFrom(ProgramDirectory() + L"Vorn.exe", directory, vorn);
@@ -135,7 +150,16 @@ bool StartVornFrom(const std::wstring &exe, const std::wstring &directory, VornP
         if (vorn->window || WaitForSingleObject(vorn->process.hProcess, 20) == WAIT_OBJECT_0)
             break;
     }
-    // A message answered means the message loop (or the start-up box) runs.
+    // A message sent is answered as early as the icon is added, while Vorn
+    // itself waits on the notification area, before the settings are read.
+    // COM is loaded only once the hotkeys are held: its module in the
+    // process, the start-up box or the end says the start is over.
+    for (DWORD waited = 0; vorn->window && waited < WAIT_MS; waited += 20) {
+        if (HasModule(vorn->process.hProcess, L"ole32.dll") ||
+            FindProcessWindow(vorn->process.dwProcessId, L"#32770", L"Vorn") ||
+            WaitForSingleObject(vorn->process.hProcess, 20) == WAIT_OBJECT_0)
+            break;
+    }
     if (vorn->window) {
         DWORD_PTR result = 0;
         SendMessageTimeoutW(vorn->window, WM_NULL, 0, 0, SMTO_NORMAL, WAIT_MS, &result);
