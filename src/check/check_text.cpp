@@ -623,7 +623,7 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     "ほかのプログラムがこの組み合わせを使用しています。別の組み合わせを選ぶか、先にそのプログラムを終了して"
     "ください。",
     /* TEXT_ADD_HELD_VORN_RUNNING */
-    "この組み合わせは使用中で、Vorn が実行されています。Vorn が別の設定ファイルで使用している可能性があります"
+    "この組み合わせは使用中です。Vorn が実行中のため、Vorn が別の設定ファイルで使用している可能性があります"
     " (Vorn を終了してからもう一度追加すると、ほかのプログラムが使用しているかどうかがわかります)。",
     /* TEXT_ADD_NO_TARGET */
     "EXEC には開く対象が必要です。EXEC の後にプログラム、文書、フォルダー、またはアドレスを指定してください。",
@@ -743,8 +743,8 @@ static const char *const JAPANESE[TEXT_COUNT] = {
     " (ALERT: テスト表示、QUIT: 終了)",
     /* TEXT_ADD_PARAMETERS */ "渡すパラメーター (ない場合は Enter キーだけを押してください):",
     /* TEXT_ADD_OFFER_SHORT_NAME */
-    "短い名前「%s」なら書けます。短い名前を使用する場合は Y を入力して Enter キーを、別の内容を指定する場合は"
-    " Enter キーだけを押してください。",
+    "短い名前「%s」なら設定ファイルに書けます。短い名前を使用する場合は Y を入力して Enter キーを、"
+    "別の内容を指定する場合は Enter キーだけを押してください。",
     /* TEXT_ADD_TARGET_FOUND */ "対象が見つかりました。",
     /* TEXT_ADD_TARGET_UNKNOWN */ "対象があるかどうかは、ホット キーを押したときにシェルが判断します。",
     /* TEXT_ADD_CONFIRM */
