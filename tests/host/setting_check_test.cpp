@@ -658,4 +658,11 @@ TEST(ConsoleAnswer, IsYesOnlyForYYesOrHaiInEitherCaseAndWidth)
         EXPECT_TRUE(SaysYes(yes)) << (const void *)yes;
     for (const wchar_t *no : {L"", L"\r\n", L"n", L"yikes", L"y y", L"ye", L"\x3044\x3044\x3048"})
         EXPECT_FALSE(SaysYes(no)) << (const void *)no;
+    // A reading is chosen by its number, as typed in either width; anything else keeps the line.
+    const struct {
+        const wchar_t *answer;
+        int chosen;
+    } numbers[] = {{L"1", 1}, {L" 2\r\n", 2}, {L"\xFF13", 3}, {L"4", 0}, {L"0", 0}, {L"", 0}, {L"12", 0}, {L"y", 0}};
+    for (const auto &c : numbers)
+        EXPECT_EQ(ChosenNumber(c.answer, 3), c.chosen) << (const void *)c.answer;
 }
