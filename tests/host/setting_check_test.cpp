@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check/check_console.h"
+#include "check/check_questions.h"
 #include "check/check_report.h"
 #include "check_agreement.h"
 #include "fake_platform.h"
@@ -494,6 +495,34 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
     ASSERT_EQ(fix.unconvertibleCount, 1);
     EXPECT_EQ(fix.unconvertible[0].line, 1);
     EXPECT_EQ(fix.unconvertible[0].point, 0x1F600u);
+}
+
+// At the console, after the certain corrections: the way of cutting a
+// spaced line that the writer's number chooses, and the letter's key where
+// Y says so; Enter keeps a line, and a key just written from its name is
+// never asked about. Everything lands in one text.
+TEST(SettingFix, WritesWhatTheWriterAnsweredWithTheCorrections)
+{
+    static SettingFix applied;
+    static char text[sizeof applied.fixed];
+    ResetFakePlatform();
+    g_fake.existingTargets = {"C:\\Tools\\run", "C:\\Tools\\run me.exe"};
+    const std::string file = "CA E EXEC C:\\Tools\\run me.exe x\r\nca\te\tALERT\r\nCA\tHOME\tALERT\r\nCA\tf\tQUIT\r\n";
+    FixSettingText(file.data(), (int)file.size(), 932, &applied);
+    FILE *answers = tmpfile();
+    fputs("2\ny\n\n", answers);
+    rewind(answers);
+    FILE *console = stdin;
+    stdin = answers;
+    int length = 0, asked = 0;
+    int answered = AskAboutLines(&applied, text, sizeof text, &length, &asked);
+    stdin = console;
+    EXPECT_EQ(fgetc(answers), EOF) << "an answer was left unread, or one more was asked for";
+    fclose(answers);
+    EXPECT_EQ(answered, 2);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(std::string(text, (size_t)length),
+              "CA\tE\tEXEC\tC:\\Tools\\run me.exe\tx\r\nCA\tE\tALERT\r\nCA\t$\tALERT\r\nCA\tf\tQUIT\r\n");
 }
 
 // The arguments a program takes from a command line by Windows' rules, as
