@@ -234,10 +234,26 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
     EXPECT_EQ(ReadBytes(asked + L".bak"), keyCharacters);
     EXPECT_EQ(GetFileAttributesW((asked + L".2.bak").c_str()), INVALID_FILE_ATTRIBUTES);
 
+    // Double-clicked where only a name with .txt added stands, it offers to
+    // rename that file, and then checks it.
+    std::wstring nearFolder = directory + L"near\\";
+    CreateDirectoryW(nearFolder.c_str(), nullptr);
+    WriteBytes(nearFolder + L"setting.vorn.txt", "CA\tJ\tALERT\r\n");
+    doubleClick.typed = "y\r\n\r\n";
+    EXPECT_EQ(RunCheck(nearFolder + L"setting.vorn", &output, L"--lang en", doubleClick, &waited), 0u);
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(ReadBytes(nearFolder + L"setting.vorn"), "CA\tJ\tALERT\r\n");
+    EXPECT_EQ(GetFileAttributesW((nearFolder + L"setting.vorn.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+
     // What it cannot open or read from its command line ends it with 2,
     // said in full; no argument is read past its end.
     output.clear();
     EXPECT_EQ(RunCheck(file + L".missing", &output), 2u) << output;
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    output.clear();
+    EXPECT_EQ(RunCheck(file, &output), 2u) << output;
+    CloseHandle(held);
+    EXPECT_TRUE(Contains(output, "another program is using the file and lets no other program read it")) << output;
     output.clear();
     EXPECT_EQ(RunCheck(file, &output, std::wstring(1100, L'a') + L" --lang en"), 2u) << output;
     EXPECT_EQ(Decode(output, 932), "vorn-check: 1 番目の引数が長すぎます。"
