@@ -494,11 +494,14 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
 
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, CTRL_ALT, 'H'));
-    console.typed = "\"" + recorder + "\"\r\nmemo one\r\ny\r\n";
+    // Enter alone at the question whether to take N without a modifier.
+    console.typed = "\r\n\"" + recorder + "\"\r\nmemo one\r\ny\r\n";
     console.meanwhile = [&](HANDLE, HANDLE output, std::string *text) {
         ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
         Press(CTRL_ALT, 'H');
         ASSERT_TRUE(WaitForOutput(output, text, prompt, 2)) << *text;
+        Press(0, 'N');
+        ASSERT_TRUE(WaitForOutput(output, text, prompt, 3)) << *text;
         Press(CTRL_ALT, 'N');
     };
     output.clear();
@@ -508,6 +511,7 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) << "the hook let Ctrl+Alt+H through";
     UnregisterHotKey(nullptr, 7);
     for (const char *part : {"Ctrl+Alt+H cannot be added: another program holds it", "Press another combination.",
+                             "warning: without a modifier key, Vorn takes the key from every program",
                              "Ctrl+Alt+N: the line begins with the modifiers \"CA\" and the key \"N\"",
                              "The target was found.", "setting.vorn created, with Ctrl+Alt+N as line 1"})
         EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;
