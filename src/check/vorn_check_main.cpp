@@ -292,7 +292,8 @@ static int KeepConsoleOpen(int status, const CheckedFile *file)
     int created = OfferToCreate(status, file);
     if (created >= 0)
         return created;
-    if (file && status == 1) {
+    // Notes alone leave the status 0 and may still hold a question.
+    if (file && status != 2) {
         int offered = FixChangesFile(&g_fix);
         if (offered) {
             PrintText(stdout, TEXT_OFFER_FIX);
