@@ -231,9 +231,9 @@ void ProbeOpenFailure(const wchar_t *path, OpenProbe *probe)
         return;
     do {
         // A backup is the user's old text, not a file saved under another name.
-        size_t room = OPEN_NAME_SIZE - (size_t)(name - full), length = wcslen(found.cFileName);
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && length < room &&
-            !(length > 4 && _wcsicmp(found.cFileName + length - 4, L".bak") == 0) &&
+        size_t room = OPEN_NAME_SIZE - (size_t)(name - full), nameLength = wcslen(found.cFileName);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && nameLength < room &&
+            !(nameLength > 4 && _wcsicmp(found.cFileName + nameLength - 4, L".bak") == 0) &&
             WideCharToMultiByte(CP_UTF8, 0, found.cFileName, -1, probe->nearName, OPEN_NAME_SIZE, nullptr, nullptr)) {
             wcscpy(name, found.cFileName);
             wcscpy(probe->nearPath, full);

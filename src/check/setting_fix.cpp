@@ -100,7 +100,7 @@ static int ModifierLetters(const char *word, int length, char *letters)
 static int FixModifiers(unsigned codePage, SettingField field, FieldFix *fix)
 {
     KeepField(field, fix);
-    char half[FIX_LINE_SIZE], letters[FIX_LINE_SIZE];
+    char half[FIX_LINE_SIZE] = {0}, letters[FIX_LINE_SIZE];
     int fullWidth, length = field.length < SETTING_LINE_SIZE ? HalfWidth(codePage, field, half, &fullWidth) : -1;
     if (length < 0)
         return 0;
@@ -134,7 +134,7 @@ static int FixModifiers(unsigned codePage, SettingField field, FieldFix *fix)
 static int FixKey(unsigned codePage, SettingField field, FieldFix *fix, LineFix *line)
 {
     KeepField(field, fix);
-    char half[FIX_LINE_SIZE];
+    char half[FIX_LINE_SIZE] = {0};
     int fullWidth, length = field.length < SETTING_LINE_SIZE ? HalfWidth(codePage, field, half, &fullWidth) : -1;
     if (length < 0)
         return field.length == 1;
@@ -189,7 +189,7 @@ static int FixKey(unsigned codePage, SettingField field, FieldFix *fix, LineFix 
 static ActionCode FixAction(unsigned codePage, SettingField field, FieldFix *fix)
 {
     KeepField(field, fix);
-    char half[FIX_LINE_SIZE];
+    char half[FIX_LINE_SIZE] = {0};
     int fullWidth, length = field.length < SETTING_LINE_SIZE ? HalfWidth(codePage, field, half, &fullWidth) : -1;
     if (length < 0)
         return LookupActionName(field);
@@ -351,6 +351,7 @@ static void FixSpacedLine(unsigned codePage, const wchar_t *path, const char *bo
     }
     FieldFix modifiers, key, action;
     LineFix ignored;
+    memset(&ignored, 0, sizeof ignored);
     ActionCode code = ACTION_NONE;
     int actionWord = 0;
     // With modifiers first, else without them.
@@ -637,7 +638,7 @@ int LoadSettingFix(const wchar_t *path, unsigned codePage, SettingFix *fix)
 int SpacedLineReading(unsigned codePage, const wchar_t *path, const LineFix *line, int choice, char *out,
                       int capacity)
 {
-    if (!(line->notes & (choice > 0 ? NOTE_SPLITS : NOTE_NO_SPLIT)))
+    if (!(line->notes & (choice > 0 ? NOTE_SPLITS : NOTE_NO_SPLIT)) || line->beforeLength <= 0)
         return 0;
     LineFix reading;
     memset(&reading, 0, sizeof reading);

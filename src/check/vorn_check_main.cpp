@@ -88,6 +88,15 @@ static int CannotOpen(const CheckedFile *file)
     return mayAsk && !file->options->noQuestions && OfferRename(&probe, file->path, file->shown);
 }
 
+// Reads the file into fix; where it cannot, says why, and reads it again
+// where the user has just given it its name.
+static int Opens(const CheckedFile *file, SettingFix *fix)
+{
+    unsigned codePage = file->options->codePage;
+    return LoadSettingFix(file->path, codePage, fix) == 0 ||
+           (CannotOpen(file) && LoadSettingFix(file->path, codePage, fix) == 0);
+}
+
 static void PrintLine(void *context, const LineVerdict *verdict)
 {
     ReportPlace *place = (ReportPlace *)context;
@@ -109,9 +118,12 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
     place.showChanges = showChanges;
     CheckSummary summary;
     const CheckOptions *options = file->options;
-    if (LoadSettingFix(file->path, options->codePage, &g_fix) != 0 ||
-        CheckSettingFile(file->path, options->codePage, PrintLine, &place, &summary) != 0)
-        return CannotOpen(file) ? Report(file, showChanges, tellFix) : 2;
+    if (!Opens(file, &g_fix))
+        return 2;
+    if (CheckSettingFile(file->path, options->codePage, PrintLine, &place, &summary) != 0) {
+        CannotOpen(file);
+        return 2;
+    }
     PrintFileFindings(stdout, &g_fix, &place.line);
     PrintCodePage(stdout, options->codePage, options->codePageSource);
     PrintSummary(stdout, file->shown, &summary, &g_fix);
@@ -128,8 +140,8 @@ static int Report(const CheckedFile *file, int showChanges, int tellFix)
 // write is only reported on, unless reported already with that status.
 static int FixFile(const CheckedFile *file, int ask, int reported)
 {
-    if (LoadSettingFix(file->path, file->options->codePage, &g_applied) != 0)
-        return CannotOpen(file) ? FixFile(file, ask, reported) : 2;
+    if (!Opens(file, &g_applied))
+        return 2;
     static char answered[sizeof g_applied.fixed];
     int answeredLength = 0, asked = 0;
     int answers = ask ? AskAboutLines(&g_applied, answered, sizeof answered, &answeredLength, &asked) : 0;
@@ -280,7 +292,8 @@ static int KeepConsoleOpen(int status, const CheckedFile *file)
     int created = OfferToCreate(status, file);
     if (created >= 0)
         return created;
-    if (file && status == 1) {
+    // Notes alone leave the status 0 and may still hold a question.
+    if (file && status != 2) {
         int offered = FixChangesFile(&g_fix);
         if (offered) {
             PrintText(stdout, TEXT_OFFER_FIX);

@@ -234,10 +234,26 @@ TEST(VornCheckExe, ReportsInJapaneseOnAJapaneseSystemWithCombinationsHeldElsewhe
     EXPECT_EQ(ReadBytes(asked + L".bak"), keyCharacters);
     EXPECT_EQ(GetFileAttributesW((asked + L".2.bak").c_str()), INVALID_FILE_ATTRIBUTES);
 
+    // Double-clicked where only a name with .txt added stands, it offers to
+    // rename that file, and then checks it.
+    std::wstring nearFolder = directory + L"near\\";
+    CreateDirectoryW(nearFolder.c_str(), nullptr);
+    WriteBytes(nearFolder + L"setting.vorn.txt", "CA\tJ\tALERT\r\n");
+    doubleClick.typed = "y\r\n\r\n";
+    EXPECT_EQ(RunCheck(nearFolder + L"setting.vorn", &output, L"--lang en", doubleClick, &waited), 0u);
+    EXPECT_TRUE(waited);
+    EXPECT_EQ(ReadBytes(nearFolder + L"setting.vorn"), "CA\tJ\tALERT\r\n");
+    EXPECT_EQ(GetFileAttributesW((nearFolder + L"setting.vorn.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+
     // What it cannot open or read from its command line ends it with 2,
     // said in full; no argument is read past its end.
     output.clear();
     EXPECT_EQ(RunCheck(file + L".missing", &output), 2u) << output;
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    output.clear();
+    EXPECT_EQ(RunCheck(file, &output), 2u) << output;
+    CloseHandle(held);
+    EXPECT_TRUE(Contains(output, "another program is using the file and lets no other program read it")) << output;
     output.clear();
     EXPECT_EQ(RunCheck(file, &output, std::wstring(1100, L'a') + L" --lang en"), 2u) << output;
     EXPECT_EQ(Decode(output, 932), "vorn-check: 1 番目の引数が長すぎます。"
@@ -493,13 +509,18 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     const std::string prompt = "Press the key combination to assign (Esc: cancel)";
     struct Start console;  // the fixture has a Start of its own
     console.flags = CREATE_NEW_CONSOLE;
+    // In Japanese, through the pipe in the console's code page.
     console.meanwhile = [&](HANDLE, HANDLE output, std::string *text) {
-        ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
+        ASSERT_TRUE(WaitForOutput(output, text, Encode(L"\u5272\u308a\u5f53\u3066\u308b\u30ad\u30fc\u306e"
+                                                       L"\u7d44\u307f\u5408\u308f\u305b\u3092\u62bc\u3057\u3066"
+                                                       L"\u304f\u3060\u3055\u3044 (Esc: \u4e2d\u6b62)",
+                                                       932)))
+            << *text;
         Press(0, VK_ESCAPE);
     };
     std::string output;
-    EXPECT_EQ(RunCheck(file, &output, L"--lang en --add", console), 1u) << output;
-    EXPECT_TRUE(Contains(output, "Cancelled; ")) << output;
+    EXPECT_EQ(RunCheck(file, &output, L"--lang ja --add", console), 1u) << output;
+    EXPECT_TRUE(Contains(Decode(output, 932), "\u4e2d\u6b62\u3057\u307e\u3057\u305f")) << output;
     EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
 
     // Double-clicked with no setting.vorn, it offers to add a hotkey and
@@ -524,11 +545,14 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     EXPECT_EQ(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES);
 
     ASSERT_TRUE(RegisterHotKey(nullptr, 7, CTRL_ALT, 'H'));
-    console.typed = "\"" + recorder + "\"\r\nmemo one\r\ny\r\n";
+    // Enter alone at the question whether to take N without a modifier.
+    console.typed = "\r\n\"" + recorder + "\"\r\nmemo one\r\ny\r\n";
     console.meanwhile = [&](HANDLE, HANDLE output, std::string *text) {
         ASSERT_TRUE(WaitForOutput(output, text, prompt)) << *text;
         Press(CTRL_ALT, 'H');
         ASSERT_TRUE(WaitForOutput(output, text, prompt, 2)) << *text;
+        Press(0, 'N');
+        ASSERT_TRUE(WaitForOutput(output, text, prompt, 3)) << *text;
         Press(CTRL_ALT, 'N');
     };
     output.clear();
@@ -538,6 +562,7 @@ TEST_F(VornEndToEnd, VornCheckAddsTheCombinationPressedAndVornFiresIt)
     EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE)) << "the hook let Ctrl+Alt+H through";
     UnregisterHotKey(nullptr, 7);
     for (const char *part : {"Ctrl+Alt+H cannot be added: another program holds it", "Press another combination.",
+                             "warning: without a modifier key, Vorn takes the key from every program",
                              "Ctrl+Alt+N: the line begins with the modifiers \"CA\" and the key \"N\"",
                              "The target was found.", "setting.vorn created, with Ctrl+Alt+N as line 1"})
         EXPECT_TRUE(Contains(output, part)) << part << "\n" << output;

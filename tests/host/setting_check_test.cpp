@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check/check_console.h"
+#include "check/check_questions.h"
 #include "check/check_report.h"
 #include "check_agreement.h"
 #include "fake_platform.h"
@@ -537,6 +538,34 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         EXPECT_TRUE(Contains(later.report, part)) << part << "\n" << later.report;
 }
 
+// At the console, after the certain corrections: the way of cutting a
+// spaced line that the writer's number chooses, and the letter's key where
+// Y says so; Enter keeps a line, and a key just written from its name is
+// never asked about. Everything lands in one text.
+TEST(SettingFix, WritesWhatTheWriterAnsweredWithTheCorrections)
+{
+    static SettingFix applied;
+    static char text[sizeof applied.fixed];
+    ResetFakePlatform();
+    g_fake.existingTargets = {"C:\\Tools\\run", "C:\\Tools\\run me.exe"};
+    const std::string file = "CA E EXEC C:\\Tools\\run me.exe x\r\nca\te\tALERT\r\nCA\tHOME\tALERT\r\nCA\tf\tQUIT\r\n";
+    FixSettingText(file.data(), (int)file.size(), 932, &applied);
+    FILE *answers = tmpfile();
+    fputs("2\ny\n\n", answers);
+    rewind(answers);
+    FILE *console = stdin;
+    stdin = answers;
+    int length = 0, asked = 0;
+    int answered = AskAboutLines(&applied, text, sizeof text, &length, &asked);
+    stdin = console;
+    EXPECT_EQ(fgetc(answers), EOF) << "an answer was left unread, or one more was asked for";
+    fclose(answers);
+    EXPECT_EQ(answered, 2);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(std::string(text, (size_t)length),
+              "CA\tE\tEXEC\tC:\\Tools\\run me.exe\tx\r\nCA\tE\tALERT\r\nCA\t$\tALERT\r\nCA\tf\tQUIT\r\n");
+}
+
 // The arguments a program takes from a command line by Windows' rules, as
 // the warning of quotes in the parameters tells them.
 TEST(SettingFix, SplitsArgumentsAsWindowsDoes)
@@ -742,6 +771,13 @@ TEST(ConsoleAnswer, IsYesOnlyForYYesOrHaiInEitherCaseAndWidth)
         EXPECT_TRUE(SaysYes(yes)) << (const void *)yes;
     for (const wchar_t *no : {L"", L"\r\n", L"n", L"yikes", L"y y", L"ye", L"\x3044\x3044\x3048"})
         EXPECT_FALSE(SaysYes(no)) << (const void *)no;
+    // A reading is chosen by its number, as typed in either width; anything else keeps the line.
+    const struct {
+        const wchar_t *answer;
+        int chosen;
+    } numbers[] = {{L"1", 1}, {L" 2\r\n", 2}, {L"\xFF13", 3}, {L"4", 0}, {L"0", 0}, {L"", 0}, {L"12", 0}, {L"y", 0}};
+    for (const auto &c : numbers)
+        EXPECT_EQ(ChosenNumber(c.answer, 3), c.chosen) << (const void *)c.answer;
 }
 
 TEST(ConsoleAnswer, IsTheLetterAloneInEitherCaseAndWidth)
