@@ -48,6 +48,19 @@ static int Refuse(WriteResult *result, WriteStep step, WriteFailure failure)
     return 1;
 }
 
+// The file's full name, in name (MAX_PATH wide), and where its own name
+// starts in it; non-zero, with the reason in result, where it has none or
+// it does not fit.
+static int FullName(const wchar_t *path, wchar_t *name, wchar_t **fileName, WriteResult *result)
+{
+    DWORD length = GetFullPathNameW(path, MAX_PATH, name, fileName);
+    if (length == 0)
+        return Fail(result, STEP_CHECK, GetLastError());
+    if (length >= MAX_PATH || !*fileName)
+        return Refuse(result, STEP_CHECK, WRITE_PATH_TOO_LONG);
+    return 0;
+}
+
 // Another program holds the file: Vorn, when it runs, holds it while reading it at its start.
 static int RefuseHeld(WriteResult *result, WriteStep step, DWORD error)
 {
@@ -243,11 +256,8 @@ int ReplaceSettingFile(const wchar_t *path, const char *original, int originalLe
     memset(result, 0, sizeof *result);
     static wchar_t name[MAX_PATH], folder[MAX_PATH], backup[MAX_PATH], temporary[MAX_PATH];
     wchar_t *fileName = nullptr;
-    DWORD length = GetFullPathNameW(path, MAX_PATH, name, &fileName);
-    if (length == 0)
-        return Fail(result, STEP_CHECK, GetLastError());
-    if (length >= MAX_PATH || !fileName)
-        return Refuse(result, STEP_CHECK, WRITE_PATH_TOO_LONG);
+    if (FullName(path, name, &fileName, result) != 0)
+        return 1;
 
     HANDLE file = CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -338,11 +348,8 @@ int CreateSettingFile(const wchar_t *path, const char *text, int length, WriteRe
     memset(result, 0, sizeof *result);
     static wchar_t name[MAX_PATH], folder[MAX_PATH];
     wchar_t *fileName = nullptr;
-    DWORD full = GetFullPathNameW(path, MAX_PATH, name, &fileName);
-    if (full == 0)
-        return Fail(result, STEP_CHECK, GetLastError());
-    if (full >= MAX_PATH || !fileName)
-        return Refuse(result, STEP_CHECK, WRITE_PATH_TOO_LONG);
+    if (FullName(path, name, &fileName, result) != 0)
+        return 1;
     wcsncpy(folder, name, (size_t)(fileName - name));
     folder[fileName - name] = L'\0';
     // CREATE_NEW: a file made by someone else since it was found missing is never overwritten.
