@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "check/setting_fix.h"
+#include "check/read/setting_fix.h"
 #include "check_agreement.h"
 #include "fake_platform.h"
 #include "fuzz_check.h"

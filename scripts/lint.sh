@@ -14,14 +14,14 @@ quiet() { grep -v 'warnings generated' || true; }
 # Every file of vorn-check that is not Windows' alone goes through the host
 # build, the Windows ones and those with Windows' branches through MinGW's.
 host_check=()
-for file in src/check/*.cpp; do
+for file in src/check/*.cpp src/check/*/*.cpp; do
     [[ $file == *_win32.cpp ]] || host_check+=("$file")
 done
 clang-tidy --quiet -p build/host src/settings/*.cpp src/actions/*.cpp "${host_check[@]}" src/platform/platform_posix.cpp \
     2>&1 | quiet
 clang-tidy --quiet -p build/mingw-x64 --extra-arg=--target=x86_64-w64-mingw32 \
-    src/platform/platform_win32.cpp src/shell/*.cpp src/check/*_win32.cpp src/check/vorn_check_main.cpp \
-    src/check/check_report.cpp 2>&1 | quiet
+    src/platform/platform_win32.cpp src/shell/*.cpp src/check/*/*_win32.cpp src/check/vorn_check_main.cpp \
+    src/check/report/check_report.cpp 2>&1 | quiet
 
 echo "== cppcheck"
 # C-style casts are the house style at the Win32 boundary.

@@ -6,12 +6,12 @@
 #include <string.h>
 #include <wchar.h>
 
-#include "check/check_console.h"
-#include "check/check_open.h"
-#include "check/check_questions.h"
-#include "check/check_report.h"
-#include "check/hotkey_add_console.h"
-#include "check/hotkey_add_run.h"
+#include "check/ask/check_console.h"
+#include "check/report/check_open.h"
+#include "check/ask/check_questions.h"
+#include "check/report/check_report.h"
+#include "check/ask/hotkey_add_console.h"
+#include "check/add/hotkey_add_run.h"
 #include "platform/platform.h"
 
 // The options; the file's name follows in the report's language.

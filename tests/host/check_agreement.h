@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "check/setting_check.h"
+#include "check/read/setting_check.h"
 #include "fake_platform.h"
 #include "settings/setting_loader.h"
 

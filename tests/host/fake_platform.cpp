@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "check/check_probe.h"
+#include "check/system/check_probe.h"
 #include "settings/binding_table.h"
 
 FakePlatform g_fake;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "check/hotkey_add.h"
+#include "check/add/hotkey_add.h"
 #include "fake_platform.h"
 #include "settings/setting_loader.h"
 

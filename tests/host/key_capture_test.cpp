@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "check/key_capture.h"
+#include "check/ask/key_capture.h"
 #include "platform/win32_values.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "check/check_console.h"
-#include "check/check_questions.h"
-#include "check/check_report.h"
+#include "check/ask/check_console.h"
+#include "check/ask/check_questions.h"
+#include "check/report/check_report.h"
 #include "check_agreement.h"
 #include "fake_platform.h"
 

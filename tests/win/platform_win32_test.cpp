@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "actions/hotkey_action.h"
-#include "check/code_page.h"
-#include "check/setting_write.h"
+#include "check/read/code_page.h"
+#include "check/system/setting_write.h"
 #include "platform/platform.h"
 #include "settings/setting_loader.h"
 #include "shell/main_window.h"
