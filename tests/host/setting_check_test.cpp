@@ -441,6 +441,9 @@ TEST(SettingFix, CorrectsEachMistakeOnceAndLeavesWhatBindsAsWritten)
         // A target as a shortcut shows it, in a line without parameters.
         {"CA\tE\tEXEC\t\"C:\\a b.exe\" -x \"y z\"\r\n", "CA\tE\tEXEC\tC:\\a b.exe\t-x \"y z\"\r\n",
          CORRECTED_QUOTES | CORRECTED_TABS},
+        // Quotes that are no shortcut's: the line stays as written beside another's correction.
+        {"CA\tE\tEXEC\t\"C:\\a b.exe\"x \r\nca\tF\tQUIT\r\n", "CA\tE\tEXEC\t\"C:\\a b.exe\"x \r\nCA\tF\tQUIT\r\n",
+         CORRECTED_MODIFIERS},
         {"CA \tE  \tQUIT \r\n", "CA\tE\tQUIT\r\n", CORRECTED_TRAILING_SPACE},
         {"CA\tE\tALERT\r\nCA\tF\tQUIT", "CA\tE\tALERT\r\nCA\tF\tQUIT\r\n", CORRECTED_LINE_END},
         {"CA\tE\tALERT\nCA\tF\tQUIT", "CA\tE\tALERT\nCA\tF\tQUIT\n", CORRECTED_LINE_END},

@@ -222,7 +222,7 @@ static void FixQuotes(SettingField field, FieldFix *fix)
 // target, the arguments as the parameters. Returns 1 where it is such.
 static int SplitShortcutTarget(unsigned codePage, SettingField target, FieldFix *fix)
 {
-    char text[FIX_LINE_SIZE], program[FIX_LINE_SIZE];
+    char text[FIX_LINE_SIZE], program[FIX_LINE_SIZE], split[sizeof fix->text];
     if (target.length < 2 || target.text[0] != '"' || target.length >= FIX_LINE_SIZE)
         return 0;
     memcpy(text, target.text, (size_t)target.length);
@@ -232,9 +232,11 @@ static int SplitShortcutTarget(unsigned codePage, SettingField target, FieldFix 
         return 0;
     while (*rest == ' ')
         ++rest;
-    int used = snprintf(fix->text, sizeof fix->text, "%s\t%s", program, rest);
-    if (!*rest || used >= (int)sizeof fix->text)
+    // Built apart: a target left as it was keeps the field's own correction.
+    int used = snprintf(split, sizeof split, "%s\t%s", program, rest);
+    if (!*rest || used >= (int)sizeof split)
         return 0;
+    memcpy(fix->text, split, (size_t)used + 1);
     fix->length = used;
     fix->corrections = CORRECTED_QUOTES | CORRECTED_TABS;
     return 1;
