@@ -164,28 +164,6 @@ int KeyField(int keyCode, char *field)
     return 1;
 }
 
-void CombinationName(ReportLanguage language, unsigned modifiers, int keyCode, char *name, int capacity)
-{
-    char label[8], key[KEY_NAME_SIZE];
-    const char *labelled = KeyLabel(keyCode, label, sizeof label);
-    const char *sentence = language == REPORT_JAPANESE ? SentenceKeyName(language, keyCode) : nullptr;
-    int numpad = keyCode >= 0x60 && keyCode <= 0x6F;
-    if (sentence)
-        snprintf(key, sizeof key, "%s", sentence);
-    else if (numpad)
-        snprintf(key, sizeof key, language == REPORT_JAPANESE ? ReportTextIn(language, TEXT_NUMPAD_KEY) : "Num %s",
-                 NUMPAD_KEYS[keyCode - 0x60]);
-    else if (labelled)
-        snprintf(key, sizeof key, "%s", labelled);
-    else
-        snprintf(key, sizeof key, language == REPORT_JAPANESE ? ReportTextIn(language, TEXT_VIRTUAL_KEY_CODE)
-                                                              : "VK 0x%02X",
-                 (unsigned)keyCode & 0xffu);
-    snprintf(name, (size_t)capacity, "%s%s%s%s%s", modifiers & MOD_CONTROL ? "Ctrl+" : "",
-             modifiers & MOD_ALT ? "Alt+" : "", modifiers & MOD_SHIFT ? "Shift+" : "", modifiers & MOD_WIN ? "Win+" : "",
-             key);
-}
-
 const char *AddBaseText(const SettingFix *fix, int *length, int *corrected)
 {
     *corrected = FixChangesFile(fix);

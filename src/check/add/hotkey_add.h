@@ -48,9 +48,6 @@ const char *ActionNameOf(ActionCode action);
 // debugger), above 0x7E. field takes at least 8 bytes.
 int KeyField(int keyCode, char *field);
 
-// The combination as Windows names it, in the language: "Ctrl+Alt+N",
-// "Win+Home", in Japanese "Win+左方向キー"; in UTF-8.
-void CombinationName(ReportLanguage language, unsigned modifiers, int keyCode, char *name, int capacity);
 
 // What is asked for; texts in UTF-8, empty for none.
 struct HotkeyRequest {

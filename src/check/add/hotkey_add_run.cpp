@@ -91,7 +91,7 @@ int WriteAddedLine(const wchar_t *path, const char *shown, const SettingFix *fix
         return 2;
     }
     char name[NAME_SIZE], line[SHOWN_LINE_SIZE];
-    CombinationName(ReportLanguageInUse(), request->modifiers, request->keyCode, name, sizeof name);
+    KeyCombinationName(request->modifiers, request->keyCode, name, sizeof name);
     ShowHotkeyLine(request, line, sizeof line);
     if (!fix) {
         int created = CreateSettingFile(path, text, total, &result);
@@ -169,7 +169,7 @@ int AddHotkeyCommand(const wchar_t *path, const char *shown, unsigned codePage, 
         return WriteAddedLine(path, shown, exists ? &fix : nullptr, &verdict, &request);
 
     char name[NAME_SIZE], reason[REASON_SIZE];
-    CombinationName(ReportLanguageInUse(), request.modifiers, request.keyCode, name, sizeof name);
+    KeyCombinationName(request.modifiers, request.keyCode, name, sizeof name);
     unsigned first = verdict.warnings & (0u - verdict.warnings);
     AddReason(&verdict, &request, codePage, first, reason, sizeof reason);
     PrintText(stderr, TEXT_ADD_NOT_ADDED, name, shown, reason);

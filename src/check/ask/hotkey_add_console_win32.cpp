@@ -44,7 +44,7 @@ static void ShowHeld(unsigned modifiers)
     if (!ReportIsOnConsole(stdout))
         return;
     char name[NAME_SIZE];
-    CombinationName(ReportLanguageInUse(), modifiers, 0, name, sizeof name);
+    KeyCombinationName(modifiers, 0, name, sizeof name);
     // The name of no key after the last + is left off.
     char *plus = strrchr(name, '+');
     if (plus)
@@ -89,7 +89,7 @@ static void TellVerdict(FILE *out, unsigned warnings)
     char reason[REASON_SIZE];
     if (verdict->refusal != ADD_ACCEPTED) {
         char name[NAME_SIZE];
-        CombinationName(ReportLanguageInUse(), g_session.request.modifiers, g_session.request.keyCode, name,
+        KeyCombinationName(g_session.request.modifiers, g_session.request.keyCode, name,
                         sizeof name);
         AddReason(verdict, &g_session.request, g_session.codePage, 0, reason, sizeof reason);
         PrintText(out, TEXT_ADD_REFUSED, name, reason);
@@ -108,7 +108,7 @@ static void ShowCombination()
 {
     char name[NAME_SIZE];
     HotkeyRequest fields = g_session.request;
-    CombinationName(ReportLanguageInUse(), fields.modifiers, fields.keyCode, name, sizeof name);
+    KeyCombinationName(fields.modifiers, fields.keyCode, name, sizeof name);
     fields.action = ACTION_ALERT;
     fields.target = fields.parameters = "";
     char line[SETTING_LINE_SIZE];

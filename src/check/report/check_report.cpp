@@ -202,14 +202,19 @@ static void CombinationName(const ParsedSettingLine *parsed, char *name, size_t 
 // The combination in a sentence: as the column names it ("Win+L"), but in
 // Japanese with the key's Japanese name where Japanese Windows does not call
 // it by its label ("Win+左方向キー").
-static void SentenceCombination(const ParsedSettingLine *parsed, char *name, size_t capacity)
+void KeyCombinationName(unsigned modifiers, int32_t keyCode, char *name, size_t capacity)
 {
     char key[NAME_SIZE];
     if (g_reportLanguage == REPORT_JAPANESE)
-        KeySentenceName(parsed->keyCode, "%s", key, sizeof key);
+        KeySentenceName(keyCode, "%s", key, sizeof key);
     else
-        KeyColumnName(parsed->keyCode, key, sizeof key);
-    JoinCombination(parsed->modifiers, key, name, capacity);
+        KeyColumnName(keyCode, key, sizeof key);
+    JoinCombination(modifiers, key, name, capacity);
+}
+
+static void SentenceCombination(const ParsedSettingLine *parsed, char *name, size_t capacity)
+{
+    KeyCombinationName(parsed->modifiers, parsed->keyCode, name, capacity);
     SetApartInJapanese(name, capacity);
 }
 

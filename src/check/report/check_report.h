@@ -18,6 +18,10 @@ void SetReportLanguage(ReportLanguage language);
 
 ReportLanguage ReportLanguageInUse();
 
+// A combination as Windows names it, in the report's language and in
+// UTF-8: "Ctrl+Alt+N", "Win+Home", in Japanese "Win+左方向キー".
+void KeyCombinationName(unsigned modifiers, int32_t keyCode, char *name, size_t capacity);
+
 // A ReportText in the report's language, with its arguments, and a line
 // break; an int, since an enum before the arguments would be promoted.
 // Written to a console in UTF-16, leaving its code page as it was; to a
