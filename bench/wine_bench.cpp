@@ -209,9 +209,10 @@ struct Spread {
     int neverHeld;
 };
 
-// Starts without a time are left out and counted. Wine now and then fails
-// to start a process; and a program that registers its combination in the
-// moment the probe holds it is refused it.
+// Starts without a time are left out and counted. Wine with address
+// randomization now and then fails to start a process (scripts/wine-env.sh);
+// and a program that registers its combination in the moment the probe holds
+// it is refused it.
 Spread SpreadOf(std::vector<double> values)
 {
     Spread spread = {-1, -1, -1, (int)std::count(values.begin(), values.end(), NOT_STARTED),

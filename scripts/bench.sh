@@ -23,10 +23,10 @@ echo
 echo "== Windows (Wine): the real Vorn.exe beside floors of our own"
 source scripts/wine-env.sh
 trap vorn_wine_cleanup EXIT
-wine build/mingw-x64/bin/wine_bench.exe
+"${vorn_no_aslr[@]}" wine build/mingw-x64/bin/wine_bench.exe
 # Each alert box is an X window of its own on Wine's X11 desktop; in a virtual
 # desktop, as on Windows, it is a window inside the desktop's.
-wine explorer /desktop=VornBench,1024x768 build/mingw-x64/bin/wine_bench.exe --weeks
+"${vorn_no_aslr[@]}" wine explorer /desktop=VornBench,1024x768 build/mingw-x64/bin/wine_bench.exe --weeks
 
 echo
 echo "== Vorn.exe"

@@ -41,7 +41,7 @@ fi
 green=0
 for run in $(seq "$runs"); do
     start=$SECONDS
-    if ctest --preset mingw-x64 --output-on-failure >"$logs/run-$run.log" 2>&1; then
+    if "${vorn_no_aslr[@]}" ctest --preset mingw-x64 --output-on-failure >"$logs/run-$run.log" 2>&1; then
         green=$((green + 1))
         rm "$logs/run-$run.log"
         echo "run $run: green ($((SECONDS - start)) s)"

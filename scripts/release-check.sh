@@ -108,7 +108,7 @@ echo "line ends, the example's encoding, subsystems, imports, manifests and vers
 echo "== the x64 zip, started from its own folder"
 source scripts/wine-env.sh
 cd "$scratch/x64"
-wine Vorn.exe </dev/null >/dev/null 2>&1 &
+"${vorn_no_aslr[@]}" wine Vorn.exe </dev/null >/dev/null 2>&1 &
 vorn_pid=$!
 # vorn-check from the same zip sees every line held while Vorn runs; after a
 # start-up error Vorn would hold none. It reads a copy: Vorn opens its file
@@ -124,7 +124,7 @@ for _ in $(seq 100); do
 done
 held=0
 for _ in $(seq 50); do
-    held=$(wine vorn-check.exe --lang en copy.vorn 2>/dev/null | grep -c 'is held, and Vorn is running' || true)
+    held=$("${vorn_no_aslr[@]}" wine vorn-check.exe --lang en copy.vorn 2>/dev/null | grep -c 'is held, and Vorn is running' || true)
     [ "$held" -eq 6 ] && break
     kill -0 "$vorn_pid" 2>/dev/null || fail "Vorn.exe ended at once"
     sleep 0.2

@@ -20,5 +20,5 @@ source scripts/wine-env.sh
 trap vorn_wine_cleanup EXIT
 echo "Vorn runs on display $DISPLAY under $locale; its QUIT hotkey (Ctrl+Alt+Q in the example) or its icon's menu ends it."
 cd examples
-wine ../build/mingw-x64/bin/Vorn.exe
+"${vorn_no_aslr[@]}" wine ../build/mingw-x64/bin/Vorn.exe
 echo "Vorn ended with exit code $?"

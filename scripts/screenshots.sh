@@ -38,7 +38,7 @@ fail() {
 width=480 height=300
 # Starts Vorn in the folder given, inside the virtual desktop.
 start_vorn() {
-    (cd "$1" && exec wine explorer "/desktop=Vorn,${width}x$height" "$exe") </dev/null >/dev/null 2>&1 &
+    (cd "$1" && exec "${vorn_no_aslr[@]}" wine explorer "/desktop=Vorn,${width}x$height" "$exe") </dev/null >/dev/null 2>&1 &
     pids+=($!)
 }
 # Waits up to ten seconds for a visible window whose name matches.

@@ -30,7 +30,7 @@ done
 source scripts/wine-env.sh
 trap vorn_wine_cleanup EXIT
 echo "== mingw-x64 under Wine"
-ctest --preset mingw-x64
+"${vorn_no_aslr[@]}" ctest --preset mingw-x64
 vorn_wine_cleanup
 trap - EXIT
 

@@ -21,6 +21,21 @@ if [ -z "${DISPLAY:-}" ]; then
     done
 fi
 
+# Debian's Wine starts its loader without the preloader that would reserve
+# Windows' fixed addresses first. The loader's Unix heap begins past its image
+# at 0x7d000000, at a random offset that recent kernels spread over 1 GiB
+# (6.18 here), and now and then (a few starts in 10,000) a start finds that heap on the page at
+# 0x7ffe0000 that every Windows process maps ("failed to map the shared user
+# data: c0000018"): the process ends before it runs, and the CreateProcessW
+# that started it fails. Wine started through this prefix has no address
+# randomization, so the heap begins right after the loader, far below that
+# page; every process it starts inherits that.
+vorn_no_aslr=(setarch "$(uname -m)" --addr-no-randomize)
+if ! "${vorn_no_aslr[@]}" true 2>/dev/null; then
+    echo "Address randomization cannot be turned off here: a few Wine starts in 10,000 will fail." >&2
+    vorn_no_aslr=()
+fi
+
 # A server left from an earlier run may be tied to a display that is gone.
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
@@ -32,8 +47,8 @@ fi
 # whoever starts them lends them its standard output, and CTest would wait
 # for that pipe to close until the server ends.
 wineserver -p </dev/null >/dev/null 2>&1
-wineboot -i </dev/null >/dev/null 2>&1
-wine cmd /c exit </dev/null >/dev/null 2>&1
+"${vorn_no_aslr[@]}" wineboot -i </dev/null >/dev/null 2>&1
+"${vorn_no_aslr[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1
 
 vorn_wine_cleanup() {
     wineserver -k 2>/dev/null || true

@@ -102,9 +102,8 @@ TEST_F(VornEndToEnd, DozensOfEventsLeaveNoHandleOrMemoryBehind)
     Start("CA\tE\tEXEC\t" + recorder + "\nCA\tT\tALERT\nCA\tF\tEXEC\t" + unstartable + "\n");
     std::wstring launched = recorderFolder_ + L"launched.txt";
     // A program that cannot start sends the shell looking it up, and kernel32
-    // then keeps the IniFileMapping key open for the life of the process; Wine
-    // now and then fails to start a launched program too. The warm-up's own
-    // failed launch opens that key before the count.
+    // then keeps the IniFileMapping key open for the life of the process. The
+    // warm-up's own failed launch opens that key before the count.
     ASSERT_TRUE(RunWorkload(&vorn_, 0, 1, 2, launched, {5, 2, 2, 100, 1})) << "warm-up";
     Footprint warm = FootprintOf(vorn_.process);
     ASSERT_GT(warm.handles, 0u) << "the system's handle list has none of Vorn's";
