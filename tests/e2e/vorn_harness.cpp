@@ -286,9 +286,14 @@ std::vector<HWND> WaitForTrayIcons(size_t count, DWORD milliseconds)
 
 HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds)
 {
+    // The menu shows before its thread takes the mouse for its loop; a click
+    // in between goes to the window under it and leaves the menu open.
     for (DWORD waited = 0; waited < milliseconds; waited += 50) {
         HWND menu = FindProcessWindow(processId, L"#32768", L"");
-        if (menu && IsWindowVisible(menu))
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        if (menu && IsWindowVisible(menu) && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &thread) &&
+            (thread.flags & GUI_INMENUMODE))
             return menu;
         Sleep(50);
     }

@@ -77,7 +77,8 @@ std::vector<HWND> WaitForTrayIcons(size_t count, DWORD milliseconds = WAIT_MS);
 // (MOUSEEVENTF_LEFTDOWN or MOUSEEVENTF_RIGHTDOWN).
 void ClickWindow(HWND window, DWORD buttonDown);
 
-// A visible popup menu window of the process, or null after the wait.
+// A visible popup menu window of the process whose loop has begun, or null
+// after the wait.
 HWND WaitForPopupMenu(DWORD processId, DWORD milliseconds = WAIT_MS);
 
 // A shown top-level dialog box of the process with that title, or null after the wait.
