@@ -24,7 +24,7 @@ fi
 # Debian's Wine starts its loader without the preloader that would reserve
 # Windows' fixed addresses first. The loader's Unix heap begins past its image
 # at 0x7d000000, at a random offset that recent kernels spread over 1 GiB
-# (6.18 here), and now and then (a few starts in 10,000) a start finds that heap on the page at
+# (6.18 here), and a few starts in 10,000 find that heap on the page at
 # 0x7ffe0000 that every Windows process maps ("failed to map the shared user
 # data: c0000018"): the process ends before it runs, and the CreateProcessW
 # that started it fails. Wine started through this prefix has no address
